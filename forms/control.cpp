@@ -1,0 +1,48 @@
+#include "control.h"
+
+#include "form.h"
+
+namespace pruhomat::forms {
+
+void Control::mark(Property property) {
+    if (form_ != nullptr) {
+        form_->recordChange(*this, property);
+    }
+}
+
+void Control::setCaption(std::string_view caption) {
+    if (caption_ != caption) {
+        caption_ = caption;
+        mark(CaptionProperty);
+    }
+}
+
+void Control::setBackground(const Paint& background) {
+    if (background_ != background) {
+        background_ = background;
+        mark(BackgroundProperty);
+    }
+}
+
+void Control::setVisible(bool visible) {
+    if (visible_ != visible) {
+        visible_ = visible;
+        mark(VisibleProperty);
+    }
+}
+
+void Control::setLeft(int left) {
+    if (rect_.left != left) {
+        rect_.left = left;
+        mark(LeftProperty);
+    }
+}
+
+void Control::setValue(bool value) {
+    if (value_ != value) {
+        value_ = value;
+        mark(ValueProperty);
+    }
+}
+
+}  // namespace pruhomat::forms

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "colour_code.h"
+#include "image_id.h"
+
+namespace pruhomat::forms {
+
+enum class ControlKind : std::uint8_t { Frame, Label, PictureBox, CommandButton, OptionButton, CheckBox };
+
+enum class Alignment : std::uint8_t { Left, Right, Center };
+
+// FixedSingle on a label or picture box is the single border drawn sunken in 3-D style.
+enum class Border : std::uint8_t { None, FixedSingle };
+
+// The Windows system colours the layouts name, with their system colour indexes.
+enum class SystemColour : std::uint8_t { InactiveBorder = 11, Highlight = 13, ButtonFace = 15, Window = 5, WindowText = 8 };
+
+using Paint = std::variant<SystemColour, Rgb>;
+
+// An empty name stands for the system's default dialog font.
+struct Font {
+    std::string_view name;
+    double points = 0;
+    bool bold = false;
+    int charset = 0;
+
+    bool isDefault() const { return name.empty(); }
+};
+
+// Positions and sizes in twips, relative to the parent's client area (form) or outer rectangle (frame).
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool contains(int x, int y) const { return x >= left && y >= top && x < left + width && y < top + height; }
+};
+
+// The properties handlers change; a front-end updates a native widget for each one marked.
+enum Property : std::uint8_t {
+    CaptionProperty = 1,
+    BackgroundProperty = 2,
+    VisibleProperty = 4,
+    LeftProperty = 8,
+    ValueProperty = 16,
+};
+
+inline constexpr std::size_t noParent = static_cast<std::size_t>(-1);
+
+class Form;
+
+class Control {
+public:
+    Control(ControlKind kind, std::string name, Rect rect) : kind_(kind), name_(std::move(name)), rect_(rect) {}
+
+    ControlKind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    const Rect& rect() const { return rect_; }
+    std::size_t parent() const { return parent_; }
+
+    const std::string& caption() const { return caption_; }
+    const Paint& background() const { return background_; }
+    bool visible() const { return visible_; }
+    int left() const { return rect_.left; }
+    bool value() const { return value_; }
+
+    void setCaption(std::string_view caption);
+    void setBackground(const Paint& background);
+    void setVisible(bool visible);
+    void setLeft(int left);
+    void setValue(bool value);
+
+    // Static looks.
+    Alignment alignment = Alignment::Left;
+    Border border = Border::None;
+    Font font;
+    Paint foreground = SystemColour::WindowText;
+    ImageId picture = ImageId::None;
+    bool isDefault = false;
+    bool isCancel = false;
+
+    std::function<void()> onClick;
+
+private:
+    friend class Form;
+    void mark(Property property);
+
+    ControlKind kind_;
+    std::string name_;
+    Rect rect_;
+    std::size_t parent_ = noParent;
+    std::string caption_;
+    Paint background_ = SystemColour::ButtonFace;
+    bool visible_ = true;
+    bool value_ = false;
+    std::uint8_t changed_ = 0;
+    Form* form_ = nullptr;
+    std::size_t index_ = 0;
+};
+
+}  // namespace pruhomat::forms

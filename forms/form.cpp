@@ -1,0 +1,115 @@
+#include "form.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace pruhomat::forms {
+
+Form::Form(FormLooks looks, std::vector<LayoutEntry> layout) : looks_(std::move(looks)) {
+    controls_.reserve(layout.size());
+    children_.resize(layout.size() + 1);
+    for (auto& entry : layout) {
+        Control& added = controls_.emplace_back(std::move(entry.control));
+        added.index_ = controls_.size() - 1;
+        added.form_ = this;
+        if (!entry.parent.empty()) {
+            added.parent_ = indexOf(entry.parent);
+        }
+        children_[added.parent_ == noParent ? layout.size() : added.parent_].push_back(added.index_);
+        if (!byName_.emplace(added.name(), added.index_).second) {
+            throw std::logic_error("two controls named " + added.name());
+        }
+    }
+    changed_.reserve(controls_.size());
+}
+
+std::size_t Form::indexOf(std::string_view name) const {
+    const auto found = byName_.find(name);
+    if (found == byName_.end()) {
+        throw std::out_of_range("no control named " + std::string(name) + " on " + looks_.name);
+    }
+    return found->second;
+}
+
+Control& Form::control(std::string_view name) { return controls_[indexOf(name)]; }
+
+const Control& Form::control(std::string_view name) const { return controls_[indexOf(name)]; }
+
+const std::vector<std::size_t>& Form::children(std::size_t parent) const {
+    return children_.at(parent == noParent ? controls_.size() : parent);
+}
+
+bool Form::isShown(const Control& control) const {
+    for (const Control* current = &control;; current = &controls_[current->parent()]) {
+        if (!current->visible()) {
+            return false;
+        }
+        if (current->parent() == noParent) {
+            return true;
+        }
+    }
+}
+
+std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
+    for (const std::size_t index : children(parent)) {
+        const Control& candidate = controls_[index];
+        if (!candidate.visible() || !candidate.rect().contains(x, y)) {
+            continue;
+        }
+        if (candidate.kind() == ControlKind::Frame) {
+            const std::size_t inner = hitTestIn(index, x - candidate.rect().left, y - candidate.rect().top);
+            return inner == noParent ? index : inner;
+        }
+        return index;
+    }
+    return noParent;
+}
+
+std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noParent, x, y); }
+
+void Form::click(std::string_view name) { click(indexOf(name)); }
+
+void Form::clickAt(int x, int y) {
+    const std::size_t hit = hitTest(x, y);
+    if (hit != noParent) {
+        click(hit);
+    }
+}
+
+void Form::click(std::size_t index) {
+    Control& target = controls_.at(index);
+    if (!isShown(target)) {
+        return;
+    }
+    if (target.kind() == ControlKind::CheckBox) {
+        target.setValue(!target.value());
+    } else if (target.kind() == ControlKind::OptionButton) {
+        if (target.value()) {
+            return;
+        }
+        for (const std::size_t sibling : children(target.parent())) {
+            if (controls_[sibling].kind() == ControlKind::OptionButton) {
+                controls_[sibling].setValue(sibling == index);
+            }
+        }
+    }
+    if (target.onClick) {
+        target.onClick();
+    }
+}
+
+void Form::recordChange(Control& control, Property property) {
+    if (control.changed_ == 0) {
+        changed_.push_back(control.index_);
+    }
+    control.changed_ = static_cast<std::uint8_t>(control.changed_ | property);
+}
+
+void Form::clearChanges() {
+    for (const std::size_t index : changed_) {
+        controls_[index].changed_ = 0;
+    }
+    changed_.clear();
+}
+
+}  // namespace pruhomat::forms

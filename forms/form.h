@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "control.h"
+
+namespace pruhomat::forms {
+
+enum class FormBorder : std::uint8_t {
+    FixedSingle,  // system menu, minimise and close
+    FixedDialog,  // no minimise, no maximise
+};
+
+struct FormLooks {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0;  // twips
+    int clientHeight = 0;
+    FormBorder border = FormBorder::FixedSingle;
+};
+
+// A control of a layout with the name of its container; an empty parent is the form itself.
+// Entries list each container's children front first.
+struct LayoutEntry {
+    Control control;
+    std::string_view parent;
+};
+
+// A window's controls, found by designer name, with hit testing and change tracking.
+class Form {
+public:
+    Form(FormLooks looks, std::vector<LayoutEntry> layout);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const FormLooks& looks() const { return looks_; }
+
+    Control& control(std::string_view name);
+    const Control& control(std::string_view name) const;
+    Control& at(std::size_t index) { return controls_.at(index); }
+    const std::vector<Control>& controls() const { return controls_; }
+    std::size_t indexOf(std::string_view name) const;
+
+    // The children of a container front first; noParent gives the form's own.
+    const std::vector<std::size_t>& children(std::size_t parent) const;
+
+    // Shown on screen: visible itself and inside visible containers.
+    bool isShown(const Control& control) const;
+
+    // The front-most shown control at a point of the client area (twips), looking into frames;
+    // noParent where the point hits the form itself.
+    std::size_t hitTest(int x, int y) const;
+
+    // A click as the platform delivers it: hidden controls take none, a check box toggles,
+    // an option button is selected before its handler runs and one already selected runs nothing.
+    void click(std::string_view name);
+    void clickAt(int x, int y);
+    void click(std::size_t index);
+
+    // The controls changed since the last clearChanges, each with its Property bits.
+    const std::vector<std::size_t>& changedControls() const { return changed_; }
+    std::uint8_t changedProperties(std::size_t index) const { return controls_.at(index).changed_; }
+    void clearChanges();
+
+private:
+    friend class Control;
+    void recordChange(Control& control, Property property);
+    std::size_t hitTestIn(std::size_t parent, int x, int y) const;
+
+    FormLooks looks_;
+    std::vector<Control> controls_;
+    std::vector<std::vector<std::size_t>> children_;  // by parent index, the form's own last
+    std::unordered_map<std::string_view, std::size_t> byName_;
+    std::vector<std::size_t> changed_;
+};
+
+}  // namespace pruhomat::forms

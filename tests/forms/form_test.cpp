@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "form.h"
+#include "layout.h"
+
+namespace pruhomat::forms {
+namespace {
+
+// A frame holding two overlapping pictures and an option group, beside a check box.
+class SmallForm : public ::testing::Test {
+protected:
+    static std::vector<LayoutEntry> layout() {
+        std::vector<LayoutEntry> entries;
+        entries.push_back({checkBox("check", "check", {0, 0, 500, 200}, false), ""});
+        entries.push_back({frame("frame", "frame", {0, 300, 2000, 2000}), ""});
+        entries.push_back({picture("front", ImageId::Arrow, {100, 100, 300, 300}), "frame"});
+        entries.push_back({picture("back", ImageId::Arrow, {100, 100, 600, 600}), "frame"});
+        entries.push_back({optionButton("one", "1", {1000, 100, 300, 300}, true), "frame"});
+        entries.push_back({optionButton("two", "2", {1000, 500, 300, 300}, false), "frame"});
+        return entries;
+    }
+
+    std::string hitName(int x, int y) {
+        const std::size_t hit = form.hitTest(x, y);
+        return hit == noParent ? "" : form.controls()[hit].name();
+    }
+
+    Form form{{"test", "", 3000, 3000, FormBorder::FixedSingle}, layout()};
+    std::vector<std::string> clicked;
+
+    void SetUp() override {
+        for (const char* name : {"front", "back", "one", "two", "frame"}) {
+            form.control(name).onClick = [this, name] { clicked.emplace_back(name); };
+        }
+    }
+};
+
+TEST_F(SmallForm, HitTestLooksIntoFramesAndPrefersTheFront) {
+    EXPECT_EQ(hitName(150, 450), "front");
+    EXPECT_EQ(hitName(650, 950), "back");
+    EXPECT_EQ(hitName(1900, 2200), "frame");
+    EXPECT_EQ(hitName(2500, 100), "");
+    form.control("front").setVisible(false);
+    EXPECT_EQ(hitName(150, 450), "back");
+}
+
+TEST_F(SmallForm, ClicksGoToTheHitControlOnly) {
+    form.clickAt(150, 450);
+    EXPECT_EQ(clicked, std::vector<std::string>{"front"});
+}
+
+TEST_F(SmallForm, HiddenControlsTakeNoClicks) {
+    form.control("front").setVisible(false);
+    form.click("front");
+    form.control("frame").setVisible(false);
+    form.click("back");
+    EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(SmallForm, OptionButtonIsSelectedBeforeItsHandlerRuns) {
+    form.control("two").onClick = [this] {
+        EXPECT_TRUE(form.control("two").value());
+        EXPECT_FALSE(form.control("one").value());
+        clicked.emplace_back("two");
+    };
+    form.click("two");
+    form.click("two");
+    EXPECT_EQ(clicked, std::vector<std::string>{"two"}) << "a selected option button runs nothing";
+}
+
+TEST_F(SmallForm, CheckBoxToggles) {
+    form.click("check");
+    EXPECT_TRUE(form.control("check").value());
+    form.clickAt(10, 10);
+    EXPECT_FALSE(form.control("check").value());
+}
+
+TEST_F(SmallForm, TracksEachChangedControlOnceWithItsProperties) {
+    EXPECT_TRUE(form.changedControls().empty());
+    form.control("front").setVisible(false);
+    form.control("front").setCaption("x");
+    form.control("back").setVisible(true);
+    form.control("back").setLeft(100);
+    ASSERT_EQ(form.changedControls().size(), 1u);
+    EXPECT_EQ(form.changedControls()[0], form.indexOf("front"));
+    EXPECT_EQ(form.changedProperties(form.indexOf("front")), VisibleProperty | CaptionProperty);
+    form.clearChanges();
+    EXPECT_TRUE(form.changedControls().empty());
+    EXPECT_EQ(form.changedProperties(form.indexOf("front")), 0);
+}
+
+TEST_F(SmallForm, UnknownNamesAreRefused) {
+    EXPECT_THROW(form.control("nothing"), std::out_of_range);
+    EXPECT_THROW((Form{{"bad", "", 1, 1, FormBorder::FixedSingle},
+                       [] {
+                           std::vector<LayoutEntry> twins;
+                           twins.push_back({label("same", "", {}), ""});
+                           twins.push_back({label("same", "", {}), ""});
+                           return twins;
+                       }()}),
+                 std::logic_error);
+}
+
+}  // namespace
+}  // namespace pruhomat::forms
