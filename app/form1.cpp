@@ -1,0 +1,338 @@
+#include "form1.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "form1_layout.h"
+#include "result.h"
+
+namespace pruhomat {
+namespace {
+
+constexpr std::string_view digitPaletteCaption = "Paleta";
+constexpr std::string_view exponentPaletteCaption = "Paleta - Exponent";
+constexpr std::string_view tolerancePaletteCaption = "Paleta - Přesnost";
+
+// The value label of row 3 moves left while it shows the two digits of "10".
+constexpr std::size_t wideValueRow = 3;
+constexpr int valueLabelLeft = 240;
+constexpr int wideValueLabelLeft = 150;
+
+constexpr std::array resultDisplay{"vysl", "ohm", "kohm", "mohm", "presn", "Label21"};
+constexpr std::array unitPictures{"ohm", "kohm", "mohm"};
+constexpr std::array band4Pictures{"p4p", "p40", "p41", "p42", "p43", "p44", "p4gold", "p4silver"};
+
+PaletteMode paletteModeFor(std::uint8_t band, BandCount bandCount) {
+    switch (band) {
+        case 3:
+            return bandCount == BandCount::Four ? PaletteMode::Exponent4Band : PaletteMode::Digit;
+        case 4:
+            return PaletteMode::Exponent5Band;
+        case 5:
+            return PaletteMode::Tolerance;
+        default:
+            return PaletteMode::Digit;
+    }
+}
+
+// Band pictures are named p, the band and the digit of their colour (p3gold and p3silver where
+// there is none); tolerance pictures pp and the percent.
+std::string bandPictureName(std::uint8_t band, const PaletteEntry& entry) {
+    if (band == 5) {
+        return "pp" + entry.valueText;
+    }
+    const ColourInfo& colour = ColourCode::info(entry.colour);
+    std::string name = "p" + std::to_string(band);
+    if (colour.digit) {
+        return name + std::to_string(*colour.digit);
+    }
+    return name + (entry.colour == Colour::Gold ? "gold" : "silver");
+}
+
+}  // namespace
+
+Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
+    : port_(port), decimalSeparator_(std::move(decimalSeparator)), form_(form1Looks(), form1Layout(decimalSeparator_)) {
+    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
+        paletteRows_[row] = {&control("b" + std::to_string(row)), &control("Label" + std::to_string(row + 1)),
+                             &control("Label" + std::to_string(row + 11))};
+        paletteRows_[row].swatch->onClick = [this, row] { colourButtonClick(row); };
+    }
+    for (std::uint8_t band = 1; band <= bandCount; ++band) {
+        arrows_[band - 1] = &control("sipka" + std::to_string(band));
+        auto& stack = stacks_[band - 1];
+        for (const BandCount count : {BandCount::Four, BandCount::Five}) {
+            const PaletteMode mode = paletteModeFor(band, count);
+            for (std::size_t position = 0; position < ColourCode::paletteSize; ++position) {
+                if (const auto entry = ColourCode::paletteEntry(mode, position)) {
+                    const std::size_t picture = form_.indexOf(bandPictureName(band, *entry));
+                    if (std::find(stack.begin(), stack.end(), picture) == stack.end()) {
+                        stack.push_back(picture);
+                    }
+                }
+            }
+        }
+        for (const std::size_t picture : stack) {
+            form_.at(picture).onClick = [this, band] { selectBand(band); };
+        }
+    }
+    control("p4p").onClick = [this] { SelectBand4(); };
+    control("band4").onClick = [this] { band4_Click(); };
+    control("band5").onClick = [this] { band5_Click(); };
+    control("prog").onClick = [this] { prog_Click(); };
+    control("Info_pr").onClick = [this] { Info_pr_Click(); };
+    control("Exit_pr").onClick = [this] { Exit_pr_Click(); };
+    Form_Load();
+}
+
+void Form1::Form_Load() { state_ = ResistorState{}; }
+
+void Form1::SelectBand1() {
+    state_.band = 1;
+    restoreDigitPaletteCaption();
+    if (!automaticAdvance()) {
+        hideResultDisplay();
+    }
+    placeArrow(1);
+}
+
+void Form1::SelectBand2() {
+    state_.band = 2;
+    restoreDigitPaletteCaption();
+    hideResultDisplay();
+    placeArrow(2);
+}
+
+void Form1::SelectBand3() {
+    state_.band = 3;
+    if (!automaticAdvance()) {
+        hideResultDisplay();
+    }
+    placeArrow(3);
+    if (currentBandCount() == BandCount::Four) {
+        control("Paleta").setCaption(exponentPaletteCaption);
+        ShowExponentPalette4Band();
+    } else {
+        control("Paleta").setCaption(digitPaletteCaption);
+        ShowDigitPalette();
+    }
+}
+
+void Form1::SelectBand4() {
+    state_.band = 4;
+    control("Paleta").setCaption(exponentPaletteCaption);
+    if (!automaticAdvance()) {
+        hideResultDisplay();
+    }
+    placeArrow(4);
+    ShowExponentPalette5Band();
+}
+
+void Form1::SelectBand5() {
+    state_.band = 5;
+    control("Paleta").setCaption(tolerancePaletteCaption);
+    if (!automaticAdvance()) {
+        hideResultDisplay();
+    }
+    placeArrow(5);
+    ShowTolerancePalette();
+}
+
+void Form1::selectBand(std::uint8_t band) {
+    switch (band) {
+        case 1:
+            SelectBand1();
+            break;
+        case 2:
+            SelectBand2();
+            break;
+        case 3:
+            SelectBand3();
+            break;
+        case 4:
+            SelectBand4();
+            break;
+        case 5:
+            SelectBand5();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::ShowDigitPalette() { showPalette(PaletteMode::Digit); }
+
+void Form1::ShowExponentPalette4Band() { showPalette(PaletteMode::Exponent4Band); }
+
+void Form1::ShowExponentPalette5Band() { showPalette(PaletteMode::Exponent5Band); }
+
+void Form1::ShowTolerancePalette() {
+    state_.band = 5;
+    placeArrow(5);
+    showPalette(PaletteMode::Tolerance);
+}
+
+// Each palette is put up whole, whatever was shown before.
+void Form1::showPalette(PaletteMode mode) {
+    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
+        const PaletteRow& controls = paletteRows_[row];
+        const auto entry = ColourCode::paletteEntry(mode, row);
+        if (entry) {
+            const ColourInfo& colour = ColourCode::info(entry->colour);
+            controls.swatch->setBackground(colour.swatch);
+            controls.value->setCaption(entry->valueText);
+            controls.name->setCaption(colour.name);
+        }
+        for (forms::Control* part : {controls.swatch, controls.name, controls.value}) {
+            part->setVisible(entry.has_value());
+        }
+    }
+    paletteRows_[wideValueRow].value->setLeft(mode == PaletteMode::Tolerance ? wideValueLabelLeft : valueLabelLeft);
+}
+
+void Form1::colourButtonClick(std::size_t button) {
+    const std::uint8_t band = state_.band;
+    if (band == 1 && button == 0) {
+        applyZeroRule();
+    } else if (band >= 1 && band <= bandCount) {
+        if (const auto entry = ColourCode::paletteEntry(paletteModeFor(band, currentBandCount()), button)) {
+            enterColour(band, *entry);
+        }
+    }
+    advance();
+}
+
+void Form1::enterColour(std::uint8_t band, const PaletteEntry& entry) {
+    showInStack(band, form_.indexOf(bandPictureName(band, entry)));
+    switch (band) {
+        case 1:
+            state_.num1 = static_cast<std::uint8_t>(entry.value);
+            break;
+        case 2:
+            state_.num2 = static_cast<std::uint8_t>(entry.value);
+            break;
+        case 3:
+            state_.num3 = entry.value;
+            break;
+        case 4:
+            state_.num4 = entry.value;
+            break;
+        default:
+            state_.num5 = static_cast<std::uint8_t>(entry.value);
+            break;
+    }
+}
+
+// The first band takes no black: the user is told, and band 1 stays current.
+void Form1::applyZeroRule() {
+    port_.messageBox(zeroRulePrompt, zeroRuleTitle, forms::messageBoxOk | forms::messageBoxInformation);
+    if (automaticAdvance()) {
+        --state_.band;
+    }
+}
+
+void Form1::advance() {
+    if (!automaticAdvance()) {
+        return;
+    }
+    // A four-band resistor has no band 4: its tolerance follows the multiplier.
+    const bool skipBand4 = currentBandCount() == BandCount::Four && state_.band == 3;
+    state_.band = static_cast<std::uint8_t>(state_.band + (skipBand4 ? 2 : 1));
+    if (state_.band == bandCount + 1) {
+        prog_Click();
+        state_.band = 1;
+    }
+    selectBand(state_.band);
+}
+
+void Form1::band4_Click() {
+    // Grey, white and violet are no four-band multipliers; the band turns silver instead.
+    if (state_.num3 == 9 || state_.num3 == 8 || state_.num3 == 7) {
+        state_.num3 = -2;
+        control("p3silver").setVisible(true);
+        for (const char* name : {"p39", "p38", "p37"}) {
+            control(name).setVisible(false);
+        }
+    }
+    hideResultDisplay();
+    state_.band = 0;
+    restoreDigitPaletteCaption();
+    placeArrow(0);
+    control("p4none").setVisible(true);
+    for (const char* name : band4Pictures) {
+        control(name).setVisible(false);
+    }
+}
+
+void Form1::band5_Click() {
+    state_.num4 = -2;
+    hideResultDisplay();
+    state_.band = 0;
+    restoreDigitPaletteCaption();
+    placeArrow(0);
+    control("p4none").setVisible(false);
+    control("p4p").setVisible(true);
+}
+
+void Form1::prog_Click() {
+    for (const char* name : unitPictures) {
+        control(name).setVisible(false);
+    }
+    placeArrow(0);
+    for (const char* name : {"vysl", "Label21", "presn"}) {
+        control(name).setVisible(true);
+    }
+    state_.band = 0;
+
+    const Result result = computeResult(state_, currentBandCount(), decimalSeparator_);
+    state_.num3 = result.num3;
+    control("presn").setCaption(result.toleranceCaption);
+    control(unitPictures[static_cast<std::size_t>(result.unit)]).setVisible(true);
+    control("vysl").setCaption(result.valueCaption);
+}
+
+void Form1::Info_pr_Click() {
+    if (!about_) {
+        about_ = std::make_unique<FrmAbout>(port_);
+    }
+    about_->load();
+    port_.showModal(about_->form());
+}
+
+void Form1::Exit_pr_Click() { port_.unload(form_); }
+
+bool Form1::automaticAdvance() const { return control("automat").value(); }
+
+BandCount Form1::currentBandCount() const {
+    return control("band4").value() ? BandCount::Four : BandCount::Five;
+}
+
+void Form1::hideResultDisplay() {
+    for (const char* name : resultDisplay) {
+        control(name).setVisible(false);
+    }
+}
+
+// Band 0 hides every arrow.
+void Form1::placeArrow(std::uint8_t band) {
+    for (std::uint8_t arrow = 1; arrow <= bandCount; ++arrow) {
+        arrows_[arrow - 1]->setVisible(arrow == band);
+    }
+}
+
+// The picture becomes the only one of its band's stack on show.
+void Form1::showInStack(std::uint8_t band, std::size_t picture) {
+    for (const std::size_t member : stacks_[band - 1]) {
+        form_.at(member).setVisible(member == picture);
+    }
+}
+
+void Form1::restoreDigitPaletteCaption() {
+    if (control("Paleta").caption() != digitPaletteCaption) {
+        control("Paleta").setCaption(digitPaletteCaption);
+        ShowDigitPalette();
+    }
+}
+
+}  // namespace pruhomat

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "colour_code.h"
+#include "form.h"
+#include "frm_about.h"
+#include "platform_port.h"
+#include "resistor_state.h"
+
+namespace pruhomat {
+
+inline constexpr std::string_view zeroRulePrompt = "Hodnotu '0' nelze v prvním poli použít...";
+inline constexpr std::string_view zeroRuleTitle = "O Programu...";
+
+// The main window: its controls and every handler of the resistor editing.
+class Form1 {
+public:
+    Form1(forms::PlatformPort& port, std::string decimalSeparator);
+
+    forms::Form& form() { return form_; }
+    const ResistorState& state() const { return state_; }
+
+    // The About dialog, once "Info" has created it.
+    FrmAbout* about() { return about_.get(); }
+
+private:
+    static constexpr std::size_t bandCount = 5;
+
+    void Form_Load();
+
+    void SelectBand1();
+    void SelectBand2();
+    void SelectBand3();
+    void SelectBand4();
+    void SelectBand5();
+    void selectBand(std::uint8_t band);
+
+    void ShowDigitPalette();
+    void ShowExponentPalette4Band();
+    void ShowExponentPalette5Band();
+    void ShowTolerancePalette();
+    void showPalette(PaletteMode mode);
+
+    // b0_Click to b9_Click.
+    void colourButtonClick(std::size_t button);
+    void enterColour(std::uint8_t band, const PaletteEntry& entry);
+    void applyZeroRule();
+    void advance();
+
+    void band4_Click();
+    void band5_Click();
+    void prog_Click();
+    void Info_pr_Click();
+    void Exit_pr_Click();
+
+    bool automaticAdvance() const;
+    BandCount currentBandCount() const;
+    void hideResultDisplay();
+    void placeArrow(std::uint8_t band);
+    void showInStack(std::uint8_t band, std::size_t picture);
+    void restoreDigitPaletteCaption();
+    forms::Control& control(std::string_view name) { return form_.control(name); }
+    const forms::Control& control(std::string_view name) const { return form_.control(name); }
+
+    forms::PlatformPort& port_;
+    std::string decimalSeparator_;
+    forms::Form form_;
+    ResistorState state_;
+    std::unique_ptr<FrmAbout> about_;
+
+    struct PaletteRow {
+        forms::Control* swatch;
+        forms::Control* name;
+        forms::Control* value;
+    };
+    std::array<PaletteRow, ColourCode::paletteSize> paletteRows_{};
+    std::array<forms::Control*, bandCount> arrows_{};
+    // The pictures colour entry chooses between, for bands 1 to 5.
+    std::array<std::vector<std::size_t>, bandCount> stacks_;
+};
+
+}  // namespace pruhomat

@@ -1,0 +1,76 @@
+#include "main_window.h"
+
+namespace pruhomat::testing {
+namespace {
+
+using AboutDialog = MainWindow;
+using WindowCommands = MainWindow;
+
+TEST_F(AboutDialog, ShowsModallyTheSameTextEachTime) {
+    std::vector<std::string> texts;
+    port.whileModal = [&](forms::Form& about) {
+        texts.push_back(about.control("Label1").caption());
+        EXPECT_EQ(about.looks().caption, " O programu...");
+        about.click("cmdOK");
+    };
+    click("Info_pr");
+    click("Info_pr");
+    EXPECT_EQ(port.modalForms, (std::vector<std::string>{"frmAbout", "frmAbout"}));
+    EXPECT_EQ(port.unloadedForms, (std::vector<std::string>{"frmAbout", "frmAbout"}));
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "\r\nVirtuální pruhomat verze 1.0\r\nAutor: Zelvotron");
+    EXPECT_EQ(texts[1], texts[0]);
+}
+
+TEST_F(AboutDialog, LinksOpenInTheShellAndKeepTheDialogOpen) {
+    forms::WindowHandle separatorHandle = 0;
+    port.whileModal = [&](forms::Form& about) {
+        separatorHandle = port.windowHandle(about.control("Frame1"));
+        about.click("Frame2");
+        about.click("Frame3");
+        about.click("Frame3");
+    };
+    click("Info_pr");
+    EXPECT_TRUE(port.unloadedForms.empty());
+    ASSERT_EQ(port.shellCalls.size(), 3u);
+    const ShellCall& home = port.shellCalls[0];
+    EXPECT_EQ(home.parent, separatorHandle);
+    EXPECT_EQ(home.operation, "open");
+    EXPECT_EQ(home.file, "http://zelvotron.example/www/zelvotron/Index.htm");
+    EXPECT_EQ(home.parameters, "");
+    EXPECT_EQ(home.directory, "");
+    EXPECT_EQ(home.showCommand, 1);
+    EXPECT_EQ(port.shellCalls[1].file, "mailto:autor@zelvotron.example");
+    EXPECT_EQ(port.shellCalls[2].file, "mailto:autor@zelvotron.example");
+}
+
+TEST_F(AboutDialog, AClickAnywhereInALinkFrameRaisesIt) {
+    port.whileModal = [&](forms::Form& about) {
+        const auto& frame = about.control("Frame3").rect();
+        about.clickAt(frame.left + frame.width - 1, frame.top + frame.height - 1);
+        const auto& separator = about.control("Frame1").rect();
+        about.clickAt(separator.left + 10, separator.top + 10);
+    };
+    click("Info_pr");
+    ASSERT_EQ(port.shellCalls.size(), 1u);
+    EXPECT_EQ(port.shellCalls[0].file, "mailto:autor@zelvotron.example");
+}
+
+TEST_F(AboutDialog, OkIsTheDefaultAndCancelButton) {
+    port.whileModal = [&](forms::Form& about) {
+        EXPECT_TRUE(about.control("cmdOK").isDefault);
+        EXPECT_TRUE(about.control("cmdOK").isCancel);
+    };
+    click("Info_pr");
+}
+
+TEST_F(WindowCommands, KonecUnloadsTheMainWindowInAnyState) {
+    setAutomaticAdvance(true);
+    clicks({"b0", "b3"});
+    click("Exit_pr");
+    EXPECT_EQ(port.unloadedForms, std::vector<std::string>{"Form1"});
+    EXPECT_TRUE(port.messageBoxes.empty());
+}
+
+}  // namespace
+}  // namespace pruhomat::testing

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "control.h"
+#include "form.h"
+#include "platform_port.h"
+
+namespace pruhomat::testing {
+
+struct MessageBoxCall {
+    std::string prompt;
+    std::string title;
+    int style;
+};
+
+struct ShellCall {
+    forms::WindowHandle parent;
+    std::string operation;
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    int showCommand;
+};
+
+// Stands in for a front-end: records every call. While a form is shown modally, whileModal
+// acts as the user inside it.
+class RecordingPort : public forms::PlatformPort {
+public:
+    int messageBox(std::string_view prompt, std::string_view title, int style) override {
+        messageBoxes.push_back({std::string(prompt), std::string(title), style});
+        return forms::messageBoxAnswerOk;
+    }
+
+    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
+                      std::string_view parameters, std::string_view directory, int showCommand) override {
+        shellCalls.push_back({parent, std::string(operation), std::string(file), std::string(parameters),
+                              std::string(directory), showCommand});
+    }
+
+    void showModal(forms::Form& form) override {
+        modalForms.push_back(form.looks().name);
+        if (whileModal) {
+            whileModal(form);
+        }
+    }
+
+    void unload(forms::Form& form) override { unloadedForms.push_back(form.looks().name); }
+
+    forms::WindowHandle windowHandle(const forms::Control& control) override {
+        return handleBase + std::hash<std::string>{}(control.name()) % 1000;
+    }
+
+    static constexpr forms::WindowHandle handleBase = 0x10000;
+
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<ShellCall> shellCalls;
+    std::vector<std::string> modalForms;
+    std::vector<std::string> unloadedForms;
+    std::function<void(forms::Form&)> whileModal;
+};
+
+}  // namespace pruhomat::testing
