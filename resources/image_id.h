@@ -7,7 +7,7 @@ namespace pruhomat {
 // Every picture the windows show. A band strip exists for each band drawing colour; silver
 // and the plain silver band of band 4 use the white strip, since they are drawn alike.
 enum class ImageId : std::uint8_t {
-    None,
+    NoImage,
     BandBlack,
     BandBrown,
     BandRed,

@@ -1,0 +1,118 @@
+#include "images.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include "pictures.h"
+
+namespace pruhomat {
+namespace {
+
+// Penguin is the last identifier.
+constexpr std::size_t imageCount = static_cast<std::size_t>(ImageId::Penguin) + 1;
+
+Image draw(ImageId id) {
+    using namespace drawing;
+    switch (id) {
+        case ImageId::NoImage:
+            return {};
+        case ImageId::BandBlack:
+            return bandStrip(Colour::Black);
+        case ImageId::BandBrown:
+            return bandStrip(Colour::Brown);
+        case ImageId::BandRed:
+            return bandStrip(Colour::Red);
+        case ImageId::BandOrange:
+            return bandStrip(Colour::Orange);
+        case ImageId::BandYellow:
+            return bandStrip(Colour::Yellow);
+        case ImageId::BandGreen:
+            return bandStrip(Colour::Green);
+        case ImageId::BandBlue:
+            return bandStrip(Colour::Blue);
+        case ImageId::BandViolet:
+            return bandStrip(Colour::Violet);
+        case ImageId::BandGrey:
+            return bandStrip(Colour::Grey);
+        case ImageId::BandWhite:
+            return bandStrip(Colour::White);
+        case ImageId::BandGold:
+            return bandStrip(Colour::Gold);
+        case ImageId::PlainStrip:
+            return plainStrip();
+        case ImageId::Tolerance1:
+            return toleranceStrip(1);
+        case ImageId::Tolerance2:
+            return toleranceStrip(2);
+        case ImageId::Tolerance5:
+            return toleranceStrip(5);
+        case ImageId::Tolerance10:
+            return toleranceStrip(10);
+        case ImageId::LeftEnd:
+            return leftEnd();
+        case ImageId::RightEnd:
+            return rightEnd();
+        case ImageId::UnitOhm:
+            return unitSymbol(UnitPrefix::None);
+        case ImageId::UnitKiloOhm:
+            return unitSymbol(UnitPrefix::Kilo);
+        case ImageId::UnitMegaOhm:
+            return unitSymbol(UnitPrefix::Mega);
+        case ImageId::Arrow:
+            return arrow();
+        case ImageId::Penguin:
+            return penguin();
+    }
+    throw std::invalid_argument("unknown image " + std::to_string(static_cast<int>(id)));
+}
+
+std::array<Image, imageCount> drawAll() {
+    std::array<Image, imageCount> images;
+    for (std::size_t index = 0; index < imageCount; ++index) {
+        images[index] = draw(static_cast<ImageId>(index));
+    }
+    return images;
+}
+
+}  // namespace
+
+const Image& image(ImageId id) {
+    static const std::array<Image, imageCount> images = drawAll();
+    return images.at(static_cast<std::size_t>(id));
+}
+
+const Image& windowIcon(int size) {
+    static const Image small = drawing::smallWindowIcon();
+    static const Image large = drawing::largeWindowIcon();
+    switch (size) {
+        case 16:
+            return small;
+        case 32:
+            return large;
+        default:
+            throw std::invalid_argument("no window icon of " + std::to_string(size) + " pixels");
+    }
+}
+
+Image enlarged(const Image& image, int factor) {
+    if (factor < 1) {
+        throw std::invalid_argument("cannot enlarge a picture by " + std::to_string(factor));
+    }
+    if (std::max(image.width, image.height) > std::numeric_limits<int>::max() / factor) {
+        throw std::length_error("the enlarged picture would be too large");
+    }
+    Image result{image.width * factor, image.height * factor, {}};
+    result.pixels.reserve(static_cast<std::size_t>(result.width) * static_cast<std::size_t>(result.height));
+    for (int y = 0; y < result.height; ++y) {
+        for (int x = 0; x < result.width; ++x) {
+            result.pixels.push_back(image.at(x / factor, y / factor));
+        }
+    }
+    return result;
+}
+
+}  // namespace pruhomat
