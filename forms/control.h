@@ -84,7 +84,7 @@ public:
     Border border = Border::None;
     Font font;
     Paint foreground = SystemColour::WindowText;
-    ImageId picture = ImageId::None;
+    ImageId picture = ImageId::NoImage;
     bool isDefault = false;
     bool isCancel = false;
 

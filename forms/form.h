@@ -45,6 +45,7 @@ public:
     Control& at(std::size_t index) { return controls_.at(index); }
     const std::vector<Control>& controls() const { return controls_; }
     std::size_t indexOf(std::string_view name) const;
+    bool owns(const Control& control) const { return control.form_ == this; }
 
     // The children of a container front first; noParent gives the form's own.
     const std::vector<std::size_t>& children(std::size_t parent) const;

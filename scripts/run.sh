@@ -6,3 +6,4 @@ source scripts/packages.sh
 scripts/setup.sh "${build_packages[@]}"
 cmake --preset app
 cmake --build --preset app
+exec build/app/platform/fltk/pruhomat

@@ -1,0 +1,27 @@
+#include "application.h"
+
+#include <FL/Fl.H>
+
+#include "decimal_separator.h"
+
+namespace pruhomat::fltk {
+namespace {
+
+// The controls were laid out for a narrow dialog font; Liberation Sans keeps those metrics where
+// the wider default sans face would cut the colour names short. FLTK's Xft names start with the style.
+Scaling withDialogFont(Scaling scaling) {
+    Fl::set_font(FL_HELVETICA, " Liberation Sans");
+    Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
+    return scaling;
+}
+
+}  // namespace
+
+Application::Application()
+    : port_(withDialogFont(Scaling::fromDisplay())),
+      form1_(port_, regionalDecimalSeparator()),
+      mainWindow_(port_.openMainWindow(form1_.form())) {}
+
+int Application::run() { return Fl::run(); }
+
+}  // namespace pruhomat::fltk

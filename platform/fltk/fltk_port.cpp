@@ -1,0 +1,128 @@
+#include "fltk_port.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_ask.H>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <csignal>
+#include <string>
+
+extern char** environ;
+
+namespace pruhomat::fltk {
+
+FltkPort::FltkPort(Scaling scaling) : scaling_(scaling), images_(scaling.factor()) {
+    // Programs opened for the links are never waited for; let them leave no zombies behind.
+    struct sigaction ignoreChildren {};
+    ignoreChildren.sa_handler = SIG_DFL;
+    ignoreChildren.sa_flags = SA_NOCLDWAIT;
+    sigaction(SIGCHLD, &ignoreChildren, nullptr);
+}
+
+FltkPort::~FltkPort() = default;
+
+FormWindow& FltkPort::createWindow(forms::Form& form) {
+    auto window = std::make_unique<FormWindow>(form, scaling_, images_, [this] { syncAll(); });
+    const Fl_RGB_Image* icons[] = {images_.icon(16), images_.icon(32)};
+    window->icons(icons, 2);
+    window->callback(onCloseBox, this);
+    window->centreOnScreen();
+    windows_.push_back(std::move(window));
+    return *windows_.back();
+}
+
+FormWindow& FltkPort::openMainWindow(forms::Form& form) {
+    FormWindow& window = createWindow(form);
+    window.show();
+    return window;
+}
+
+int FltkPort::messageBox(std::string_view prompt, std::string_view title, int) {
+    const std::string text(prompt);
+    const std::string caption(title);
+    const char* closeLabel = fl_close;
+    fl_close = "OK";
+    fl_message_title(caption.c_str());
+    fl_message("%s", text.c_str());
+    fl_close = closeLabel;
+    return forms::messageBoxAnswerOk;
+}
+
+void FltkPort::shellExecute(forms::WindowHandle, std::string_view, std::string_view file, std::string_view,
+                            std::string_view, int) {
+    std::string program = "xdg-open";
+    std::string target(file);
+    char* arguments[] = {program.data(), target.data(), nullptr};
+    pid_t child = 0;
+    // A failure to start it is ignored: the link simply does not open.
+    posix_spawnp(&child, program.c_str(), nullptr, nullptr, arguments, environ);
+}
+
+void FltkPort::showModal(forms::Form& form) {
+    FormWindow& window = createWindow(form);
+    window.set_modal();
+    window.show();
+    window.focusDefaultButton();
+    while (window.shown()) {
+        Fl::wait();
+    }
+    const auto found = std::find_if(windows_.begin(), windows_.end(), [&](const auto& open) { return open.get() == &window; });
+    windows_.erase(found);
+}
+
+void FltkPort::unload(forms::Form& form) {
+    FormWindow* window = windowOf(form);
+    if (window == nullptr) {
+        return;
+    }
+    // The main window takes the program with it.
+    if (window == windows_.front().get()) {
+        for (const auto& open : windows_) {
+            open->hide();
+        }
+        return;
+    }
+    window->hide();
+}
+
+forms::WindowHandle FltkPort::windowHandle(const forms::Control& control) {
+    for (const auto& window : windows_) {
+        if (window->form().owns(control)) {
+            return reinterpret_cast<forms::WindowHandle>(window->widget(control.name()));
+        }
+    }
+    return 0;
+}
+
+FormWindow* FltkPort::windowOf(const forms::Form& form) {
+    for (const auto& window : windows_) {
+        if (&window->form() == &form) {
+            return window.get();
+        }
+    }
+    return nullptr;
+}
+
+void FltkPort::syncAll() {
+    for (const auto& window : windows_) {
+        window->syncChanges();
+    }
+}
+
+// The close box unloads the form as its cancel button would, or plainly where it has none.
+void FltkPort::onCloseBox(Fl_Widget* widget, void* data) {
+    auto* port = static_cast<FltkPort*>(data);
+    auto* window = static_cast<FormWindow*>(widget);
+    const auto& controls = window->form().controls();
+    const auto cancel = std::find_if(controls.begin(), controls.end(), [](const auto& control) { return control.isCancel; });
+    if (cancel != controls.end()) {
+        window->clickControl(static_cast<std::size_t>(cancel - controls.begin()));
+    } else {
+        port->unload(window->form());
+    }
+}
+
+}  // namespace pruhomat::fltk

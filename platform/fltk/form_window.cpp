@@ -1,0 +1,303 @@
+#include "form_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Round_Button.H>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace pruhomat::fltk {
+namespace {
+
+using forms::ControlKind;
+
+constexpr int defaultFontPixels = 11;
+constexpr double pixelsPerPoint = 96.0 / 72.0;
+
+// Captions break lines the Windows way; FLTK wants a bare line feed.
+std::string flCaption(const std::string& caption) {
+    std::string text;
+    text.reserve(caption.size());
+    for (const char character : caption) {
+        if (character != '\r') {
+            text += character;
+        }
+    }
+    return text;
+}
+
+Fl_Align flAlign(forms::Alignment alignment) {
+    switch (alignment) {
+        case forms::Alignment::Right:
+            return FL_ALIGN_RIGHT;
+        case forms::Alignment::Center:
+            return FL_ALIGN_CENTER;
+        case forms::Alignment::Left:
+            break;
+    }
+    return FL_ALIGN_LEFT;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(forms::Form& form, const Scaling& scaling, ImageCache& images, std::function<void()> afterEvent)
+    : Fl_Double_Window(scaling.pixels(form.looks().clientWidth), scaling.pixels(form.looks().clientHeight)),
+      form_(form),
+      scaling_(scaling),
+      images_(images),
+      afterEvent_(std::move(afterEvent)),
+      widgets_(form.controls().size(), nullptr) {
+    copy_label(form.looks().caption.c_str());
+    color(toFlColor(forms::SystemColour::ButtonFace));
+    size_range(w(), h(), w(), h());
+    buildChildren(forms::noParent);
+    end();
+    form_.clearChanges();
+}
+
+// FLTK draws a group's children first to last, so the front-most control is added last.
+void FormWindow::buildChildren(std::size_t parent) {
+    const auto& children = form_.children(parent);
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        Fl_Widget* widget = createWidget(*child);
+        widgets_[*child] = widget;
+        if (form_.controls()[*child].kind() == ControlKind::Frame) {
+            auto* group = static_cast<Fl_Group*>(widget);
+            group->begin();
+            buildChildren(*child);
+            group->end();
+        }
+    }
+}
+
+Fl_Widget* FormWindow::createWidget(std::size_t index) {
+    const forms::Control& control = form_.controls()[index];
+    const int x = scaling_.pixels(absoluteLeft(index));
+    const int y = scaling_.pixels(absoluteTop(index));
+    const int width = scaling_.pixels(control.rect().width);
+    const int height = scaling_.pixels(control.rect().height);
+    Fl_Widget* widget = nullptr;
+    switch (control.kind()) {
+        case ControlKind::Frame:
+            widget = new FrameGroup(x, y, width, height);
+            break;
+        case ControlKind::Label: {
+            auto* box = new Fl_Box(x, y, width, height);
+            box->box(control.border == forms::Border::FixedSingle ? FL_DOWN_BOX : FL_FLAT_BOX);
+            // Text of one line sits in the middle, so accents above capitals stay inside the box;
+            // a caption of several lines starts at the top.
+            const bool severalLines = control.caption().find('\n') != std::string::npos;
+            box->align(FL_ALIGN_INSIDE | (severalLines ? FL_ALIGN_TOP : 0) | flAlign(control.alignment));
+            widget = box;
+            break;
+        }
+        case ControlKind::PictureBox:
+            widget = new PictureBox(x, y, width, height, images_.picture(control.picture),
+                                    control.border == forms::Border::FixedSingle);
+            break;
+        case ControlKind::CommandButton:
+            widget = new Fl_Button(x, y, width, height);
+            break;
+        case ControlKind::OptionButton: {
+            auto* option = new Fl_Round_Button(x, y, width, height);
+            option->type(FL_TOGGLE_BUTTON);
+            widget = option;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* check = new Fl_Check_Button(x, y, width, height);
+            check->type(FL_TOGGLE_BUTTON);
+            widget = check;
+            break;
+        }
+    }
+    applyLooks(*widget, control);
+    if (takesClicksItself(index)) {
+        widget->callback(onWidgetCallback, this);
+    }
+    return widget;
+}
+
+void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
+    if (control.kind() != ControlKind::PictureBox) {
+        widget.copy_label(flCaption(control.caption()).c_str());
+    }
+    const bool bold = control.font.bold;
+    widget.labelfont(bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
+    const int fontPixels = control.font.isDefault()
+                               ? defaultFontPixels
+                               : static_cast<int>(std::lround(control.font.points * pixelsPerPoint));
+    widget.labelsize(scaling_.fontPixels(fontPixels));
+    widget.labelcolor(toFlColor(control.foreground));
+    widget.color(toFlColor(control.background()));
+    if (auto* button = dynamic_cast<Fl_Button*>(&widget)) {
+        button->value(control.value() ? 1 : 0);
+        if (control.kind() != ControlKind::CommandButton) {
+            button->selection_color(FL_FOREGROUND_COLOR);
+        }
+    }
+    if (!control.visible()) {
+        widget.hide();
+    }
+}
+
+int FormWindow::absoluteLeft(std::size_t index) const {
+    int left = 0;
+    for (std::size_t current = index; current != forms::noParent; current = form_.controls()[current].parent()) {
+        left += form_.controls()[current].rect().left;
+    }
+    return left;
+}
+
+int FormWindow::absoluteTop(std::size_t index) const {
+    int top = 0;
+    for (std::size_t current = index; current != forms::noParent; current = form_.controls()[current].parent()) {
+        top += form_.controls()[current].rect().top;
+    }
+    return top;
+}
+
+void FormWindow::syncChanges() {
+    for (const std::size_t index : form_.changedControls()) {
+        const forms::Control& control = form_.controls()[index];
+        Fl_Widget& widget = *widgets_[index];
+        const std::uint8_t changed = form_.changedProperties(index);
+        if (changed & forms::CaptionProperty) {
+            widget.copy_label(flCaption(control.caption()).c_str());
+            // A long caption may run past its box: repaint up to the container's edge.
+            const Fl_Widget* container = widget.parent();
+            const int right = container != nullptr ? container->x() + container->w() : w();
+            damage(FL_DAMAGE_ALL, widget.x(), widget.y(), right - widget.x(), widget.h());
+        }
+        if (changed & forms::BackgroundProperty) {
+            widget.color(toFlColor(control.background()));
+        }
+        if (changed & forms::ValueProperty) {
+            static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
+        }
+        if (changed & forms::LeftProperty) {
+            if (widget.parent() != nullptr) {
+                widget.parent()->redraw();
+            }
+            widget.position(scaling_.pixels(absoluteLeft(index)), widget.y());
+        }
+        if (changed & forms::VisibleProperty) {
+            if (control.visible()) {
+                widget.show();
+            } else {
+                widget.hide();
+            }
+        }
+        widget.redraw();
+    }
+    form_.clearChanges();
+}
+
+void FormWindow::centreOnScreen() {
+    int screenX = 0;
+    int screenY = 0;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    Fl::screen_work_area(screenX, screenY, screenWidth, screenHeight);
+    position(screenX + (screenWidth - w()) / 2, screenY + (screenHeight - h()) / 2);
+}
+
+void FormWindow::focusDefaultButton() {
+    const std::size_t button = controlMarked(&forms::Control::isDefault);
+    if (button != forms::noParent) {
+        widgets_[button]->take_focus();
+    }
+}
+
+std::size_t FormWindow::hitTestAtPointer() const {
+    // The centre of the pixel under the pointer, in twips.
+    const int factor = scaling_.factor();
+    const int x = ((2 * Fl::event_x() + 1) * 15) / (2 * factor);
+    const int y = ((2 * Fl::event_y() + 1) * 15) / (2 * factor);
+    return form_.hitTest(x, y);
+}
+
+// Buttons, option buttons and the check box are FLTK's own widgets and handle the pointer
+// themselves; everything else is clicked through the form.
+bool FormWindow::takesClicksItself(std::size_t index) const {
+    const ControlKind kind = form_.controls()[index].kind();
+    return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
+}
+
+std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
+    for (std::size_t index = 0; index < form_.controls().size(); ++index) {
+        if (form_.controls()[index].*flag) {
+            return index;
+        }
+    }
+    return forms::noParent;
+}
+
+void FormWindow::clickControl(std::size_t index) {
+    form_.click(index);
+    afterEvent_();
+}
+
+int FormWindow::handle(int event) {
+    switch (event) {
+        case FL_PUSH: {
+            const std::size_t hit = hitTestAtPointer();
+            if (hit != forms::noParent && takesClicksItself(hit)) {
+                break;
+            }
+            // Every other control takes the push, so it never falls through to one behind.
+            pressed_ = hit;
+            return 1;
+        }
+        case FL_DRAG:
+            if (pressed_ != forms::noParent) {
+                return 1;
+            }
+            break;
+        case FL_RELEASE:
+            if (pressed_ != forms::noParent) {
+                const std::size_t pressed = pressed_;
+                pressed_ = forms::noParent;
+                if (hitTestAtPointer() == pressed) {
+                    clickControl(pressed);
+                }
+                return 1;
+            }
+            break;
+        case FL_SHORTCUT: {
+            const int key = Fl::event_key();
+            if (key == FL_Enter || key == FL_KP_Enter || key == FL_Escape) {
+                const std::size_t button =
+                    controlMarked(key == FL_Escape ? &forms::Control::isCancel : &forms::Control::isDefault);
+                if (button != forms::noParent) {
+                    clickControl(button);
+                }
+                return key == FL_Escape || button != forms::noParent ? 1 : 0;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return Fl_Double_Window::handle(event);
+}
+
+void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {
+    auto* window = static_cast<FormWindow*>(data);
+    const auto found = std::find(window->widgets_.begin(), window->widgets_.end(), widget);
+    if (found == window->widgets_.end()) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(found - window->widgets_.begin());
+    // FLTK has already toggled the button; the form decides its value.
+    if (auto* button = dynamic_cast<Fl_Button*>(widget)) {
+        button->value(window->form_.controls()[index].value() ? 1 : 0);
+    }
+    window->clickControl(index);
+}
+
+}  // namespace pruhomat::fltk

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <FL/Fl_Double_Window.H>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "form.h"
+#include "scaling.h"
+#include "widgets.h"
+
+namespace pruhomat::fltk {
+
+// One native window for a form: a widget per control, stacked as laid out, kept in step with
+// the form after every event.
+class FormWindow : public Fl_Double_Window {
+public:
+    // afterEvent runs once an event has been handled, to bring every open window up to date.
+    FormWindow(forms::Form& form, const Scaling& scaling, ImageCache& images, std::function<void()> afterEvent);
+
+    forms::Form& form() { return form_; }
+    Fl_Widget* widget(std::string_view name) { return widgets_.at(form_.indexOf(name)); }
+    const Fl_Widget* widget(std::size_t index) const { return widgets_.at(index); }
+
+    // Updates exactly the widgets whose controls changed, then forgets the changes.
+    void syncChanges();
+
+    void centreOnScreen();
+    void focusDefaultButton();
+
+    // A click as the user makes it, then the update of every open window.
+    void clickControl(std::size_t index);
+
+    int handle(int event) override;
+
+private:
+    void buildChildren(std::size_t parent);
+    Fl_Widget* createWidget(std::size_t index);
+    void applyLooks(Fl_Widget& widget, const forms::Control& control);
+    int absoluteLeft(std::size_t index) const;
+    int absoluteTop(std::size_t index) const;
+    std::size_t hitTestAtPointer() const;
+    bool takesClicksItself(std::size_t index) const;
+    // The control marked by a flag such as isDefault; noParent where none is.
+    std::size_t controlMarked(bool forms::Control::*flag) const;
+    static void onWidgetCallback(Fl_Widget* widget, void* data);
+
+    forms::Form& form_;
+    Scaling scaling_;
+    ImageCache& images_;
+    std::function<void()> afterEvent_;
+    std::vector<Fl_Widget*> widgets_;
+    std::size_t pressed_ = forms::noParent;
+};
+
+}  // namespace pruhomat::fltk

@@ -1,0 +1,6 @@
+#include "application.h"
+
+int main() {
+    pruhomat::fltk::Application application;
+    return application.run();
+}

@@ -1,0 +1,94 @@
+#include "widgets.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include <variant>
+
+namespace pruhomat::fltk {
+
+Fl_RGB_Image* ImageCache::convert(const Image& source, Entry& entry) {
+    if (!entry.image) {
+        const Image scaled = enlarged(source, factor_);
+        entry.bytes.reserve(scaled.pixels.size() * 3);
+        for (const Rgb& pixel : scaled.pixels) {
+            entry.bytes.insert(entry.bytes.end(), {pixel.red, pixel.green, pixel.blue});
+        }
+        entry.image = std::make_unique<Fl_RGB_Image>(entry.bytes.data(), scaled.width, scaled.height, 3);
+    }
+    return entry.image.get();
+}
+
+Fl_RGB_Image* ImageCache::picture(ImageId id) {
+    if (id == ImageId::NoImage) {
+        return nullptr;
+    }
+    return convert(image(id), pictures_.at(static_cast<std::size_t>(id)));
+}
+
+Fl_RGB_Image* ImageCache::icon(int size) { return convert(windowIcon(size), icons_.at(size == 16 ? 0 : 1)); }
+
+PictureBox::PictureBox(int x, int y, int width, int height, Fl_RGB_Image* image, bool sunkenBorder)
+    : Fl_Widget(x, y, width, height), image_(image), sunkenBorder_(sunkenBorder) {
+    box(sunkenBorder ? FL_DOWN_BOX : FL_FLAT_BOX);
+}
+
+void PictureBox::draw() {
+    draw_box();
+    if (image_ == nullptr) {
+        return;
+    }
+    const int inset = sunkenBorder_ ? Fl::box_dx(box()) : 0;
+    fl_push_clip(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
+    image_->draw(x() + inset, y() + inset);
+    fl_pop_clip();
+}
+
+FrameGroup::FrameGroup(int x, int y, int width, int height) : Fl_Group(x, y, width, height) {
+    box(FL_FLAT_BOX);
+    // The caption is drawn by the frame itself, over its outline.
+    align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
+    clip_children(1);
+}
+
+void FrameGroup::draw() {
+    if (damage() & ~FL_DAMAGE_CHILD) {
+        fl_font(labelfont(), labelsize());
+        const int textHeight = fl_height();
+        const int outlineTop = y() + textHeight / 2;
+        fl_rectf(x(), y(), w(), h(), color());
+        if (h() > outlineTop - y()) {
+            fl_draw_box(FL_ENGRAVED_FRAME, x(), outlineTop, w(), h() - (outlineTop - y()), color());
+        }
+        if (label() != nullptr && *label() != '\0') {
+            constexpr int captionIndent = 8;
+            constexpr int captionPadding = 2;
+            const int textWidth = static_cast<int>(fl_width(label()));
+            fl_rectf(x() + captionIndent - captionPadding, y(), textWidth + 2 * captionPadding, textHeight, color());
+            fl_color(labelcolor());
+            fl_draw(label(), x() + captionIndent, y() + fl_height() - fl_descent());
+        }
+    }
+    draw_children();
+}
+
+Fl_Color toFlColor(const forms::Paint& paint) {
+    if (const auto* rgb = std::get_if<Rgb>(&paint)) {
+        return fl_rgb_color(rgb->red, rgb->green, rgb->blue);
+    }
+    switch (std::get<forms::SystemColour>(paint)) {
+        case forms::SystemColour::Window:
+            return FL_BACKGROUND2_COLOR;
+        case forms::SystemColour::WindowText:
+            return FL_FOREGROUND_COLOR;
+        case forms::SystemColour::Highlight:
+            return FL_SELECTION_COLOR;
+        case forms::SystemColour::InactiveBorder:
+            return fl_rgb_color(0xD4, 0xD0, 0xC8);
+        case forms::SystemColour::ButtonFace:
+            break;
+    }
+    return FL_BACKGROUND_COLOR;
+}
+
+}  // namespace pruhomat::fltk

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <FL/Fl_Group.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Widget.H>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "control.h"
+#include "images.h"
+
+namespace pruhomat::fltk {
+
+// The pictures as FLTK images, enlarged once for the screen's factor and shared by every box.
+class ImageCache {
+public:
+    explicit ImageCache(int factor) : factor_(factor) {}
+    ImageCache(const ImageCache&) = delete;
+    ImageCache& operator=(const ImageCache&) = delete;
+
+    Fl_RGB_Image* picture(ImageId id);
+    Fl_RGB_Image* icon(int size);
+
+private:
+    struct Entry {
+        std::vector<unsigned char> bytes;
+        std::unique_ptr<Fl_RGB_Image> image;
+    };
+    Fl_RGB_Image* convert(const Image& source, Entry& entry);
+
+    int factor_;
+    std::vector<Entry> pictures_{static_cast<std::size_t>(ImageId::Penguin) + 1};
+    std::array<Entry, 2> icons_;
+};
+
+// Draws its picture unscaled at its top-left corner (inside a sunken border if it has one),
+// clipped to the box.
+class PictureBox : public Fl_Widget {
+public:
+    PictureBox(int x, int y, int width, int height, Fl_RGB_Image* image, bool sunkenBorder);
+
+protected:
+    void draw() override;
+
+private:
+    Fl_RGB_Image* image_;
+    bool sunkenBorder_;
+};
+
+// A frame: an etched outline whose caption interrupts its top edge; children are clipped to it.
+class FrameGroup : public Fl_Group {
+public:
+    FrameGroup(int x, int y, int width, int height);
+
+protected:
+    void draw() override;
+};
+
+Fl_Color toFlColor(const forms::Paint& paint);
+
+}  // namespace pruhomat::fltk

@@ -1,0 +1,132 @@
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/fl_ask.H>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+
+#include "real_window.h"
+
+namespace pruhomat::testing {
+namespace {
+
+using ModalDialogs = RealWindow;
+
+// Runs the action once the event loop of a modal window is running. The loop waits for the next
+// event after a timeout; a second, empty timeout lets it notice at once that its window closed.
+void whenModal(std::function<void()>& action) {
+    Fl::add_timeout(
+        0.3,
+        [](void* data) {
+            (*static_cast<std::function<void()>*>(data))();
+            Fl::add_timeout(0.01, [](void*) {});
+        },
+        &action);
+}
+
+Fl_Widget* childLabelled(Fl_Group& group, const std::string& label) {
+    for (int index = 0; index < group.children(); ++index) {
+        Fl_Widget* child = group.child(index);
+        if (child->label() != nullptr && label == child->label()) {
+            return child;
+        }
+        if (auto* inner = child->as_group()) {
+            if (Fl_Widget* found = childLabelled(*inner, label)) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void clickWidget(Fl_Window& window, const Fl_Widget& widget) {
+    clickAt(window, widget.x() + widget.w() / 2, widget.y() + widget.h() / 2);
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+TEST_F(ModalDialogs, ZeroRuleBoxIsModalAndClosesWithOk) {
+    click("p19");
+    bool sawBox = false;
+    std::function<void()> inBox = [&] {
+        Fl_Window* box = windowTitled("O Programu...");
+        ASSERT_NE(box, nullptr);
+        sawBox = true;
+        EXPECT_EQ(Fl::modal(), box);
+        EXPECT_NE(childLabelled(*box, "Hodnotu '0' nelze v prvním poli použít..."), nullptr);
+        EXPECT_STREQ(fl_message_icon()->label(), "i");
+        click("prog");
+        EXPECT_FALSE(shown("vysl")) << "the main window took a click under the box";
+        Fl_Widget* ok = childLabelled(*box, "OK");
+        ASSERT_NE(ok, nullptr);
+        clickWidget(*box, *ok);
+    };
+    whenModal(inBox);
+    click("b0");
+    EXPECT_TRUE(sawBox);
+    EXPECT_EQ(windowTitled("O Programu..."), nullptr);
+    EXPECT_EQ(state().num1, 9);
+    EXPECT_TRUE(shown("sipka1"));
+}
+
+TEST_F(ModalDialogs, AboutBlocksTheMainWindowOpensLinksAndClosesWithEscape) {
+    const auto tools = std::filesystem::temp_directory_path() / ("pruhomat-xdg-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(tools);
+    const auto record = tools / "opened";
+    {
+        std::ofstream script(tools / "xdg-open");
+        script << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << record.string() << "'\n";
+    }
+    std::filesystem::permissions(tools / "xdg-open", std::filesystem::perms::owner_all);
+    const std::string path = tools.string() + ":" + std::getenv("PATH");
+    setenv("PATH", path.c_str(), 1);
+
+    int openings = 0;
+    std::function<void()> inAbout = [&] {
+        Fl_Window* about = windowTitled(" O programu...");
+        ASSERT_NE(about, nullptr);
+        ++openings;
+        EXPECT_EQ(Fl::modal(), about);
+        auto* dialog = static_cast<fltk::FormWindow*>(about);
+        EXPECT_STREQ(dialog->widget("Label1")->label(), "\nVirtuální pruhomat verze 1.0\nAutor: Zelvotron");
+        EXPECT_EQ(Fl::focus(), dialog->widget("cmdOK"));
+        // The palette lies outside the centred dialog.
+        click("b5");
+        EXPECT_EQ(state().num1, 9) << "the main window took a click under the dialog";
+
+        click(*dialog, "Frame2");
+        click(*dialog, "Frame3");
+        for (int wait = 0; wait < 50 && readFile(record).find("mailto") == std::string::npos; ++wait) {
+            pump(0.05);
+        }
+        EXPECT_EQ(readFile(record), "http://zelvotron.example/www/zelvotron/Index.htm\nmailto:autor@zelvotron.example\n");
+        EXPECT_TRUE(about->shown()) << "a link keeps the dialog open";
+        pressKey(*about, openings == 1 ? XK_Escape : XK_Return);
+    };
+    click("p19");
+    whenModal(inAbout);
+    click("Info_pr");
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(windowTitled(" O programu..."), nullptr);
+
+    std::filesystem::remove(record);
+    whenModal(inAbout);
+    click("Info_pr");
+    EXPECT_EQ(openings, 2);
+    EXPECT_EQ(windowTitled(" O programu..."), nullptr);
+    std::filesystem::remove_all(tools);
+}
+
+}  // namespace
+}  // namespace pruhomat::testing

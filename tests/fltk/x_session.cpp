@@ -1,0 +1,79 @@
+#include "x_session.h"
+
+#include <FL/Fl.H>
+#include <FL/x.H>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+
+namespace pruhomat::testing {
+namespace {
+
+void pointerTo(Fl_Window& window, int x, int y) {
+    int rootX = 0;
+    int rootY = 0;
+    Window child = 0;
+    XTranslateCoordinates(fl_display, fl_xid(&window), RootWindow(fl_display, fl_screen), x, y, &rootX, &rootY, &child);
+    XTestFakeMotionEvent(fl_display, fl_screen, rootX, rootY, CurrentTime);
+    XSync(fl_display, False);
+    pump(0.05);
+}
+
+}  // namespace
+
+void pump(double seconds) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    do {
+        XSync(fl_display, False);
+        Fl::wait(0.01);
+    } while (std::chrono::steady_clock::now() < until);
+}
+
+void clickAt(Fl_Window& window, int x, int y) {
+    pointerTo(window, x, y);
+    XTestFakeButtonEvent(fl_display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(fl_display, 1, False, CurrentTime);
+    XSync(fl_display, False);
+    pump();
+}
+
+void pressKey(Fl_Window& window, unsigned long keysym) {
+    pointerTo(window, window.w() / 2, window.h() / 2);
+    const KeyCode code = XKeysymToKeycode(fl_display, static_cast<KeySym>(keysym));
+    XTestFakeKeyEvent(fl_display, code, True, CurrentTime);
+    XTestFakeKeyEvent(fl_display, code, False, CurrentTime);
+    XSync(fl_display, False);
+    pump();
+}
+
+Fl_Window* windowTitled(const std::string& title) {
+    for (Fl_Window* window = Fl::first_window(); window != nullptr; window = Fl::next_window(window)) {
+        if (window->shown() && window->label() != nullptr && title == window->label()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+Capture capture(Fl_Window& window) {
+    Capture result;
+    XSync(fl_display, False);
+    XImage* image = XGetImage(fl_display, fl_xid(&window), 0, 0, static_cast<unsigned>(window.w()),
+                              static_cast<unsigned>(window.h()), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return result;
+    }
+    result.width = window.w();
+    result.height = window.h();
+    result.pixels.reserve(static_cast<std::size_t>(result.width * result.height));
+    for (int y = 0; y < result.height; ++y) {
+        for (int x = 0; x < result.width; ++x) {
+            result.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+        }
+    }
+    XDestroyImage(image);
+    return result;
+}
+
+}  // namespace pruhomat::testing

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <FL/Fl_Window.H>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pruhomat::testing {
+
+// Real input through the X server (the XTest extension) and real pixels read back from it.
+
+// Lets FLTK handle everything pending, for at least the given time.
+void pump(double seconds = 0.15);
+
+// Moves the pointer to a point of the window's client area and clicks the left button.
+void clickAt(Fl_Window& window, int x, int y);
+
+// Presses and releases a key, given as an X keysym, with the pointer over the window.
+void pressKey(Fl_Window& window, unsigned long keysym);
+
+// The shown top-level window with this title; null when there is none.
+Fl_Window* windowTitled(const std::string& title);
+
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0xRRGGBB
+
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+// What the window shows on screen now.
+Capture capture(Fl_Window& window);
+
+}  // namespace pruhomat::testing
