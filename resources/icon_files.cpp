@@ -34,9 +34,10 @@ std::string iconAsXpm(const Image& icon, const std::string& name) {
             symbols.emplace(pixel, xpmSymbols[symbols.size()]);
         }
     }
-    std::string text = "/* XPM */\nstatic const char* " + name + "[] = {\n";
-    text += "\"" + std::to_string(icon.width) + " " + std::to_string(icon.height) + " " +
-            std::to_string(symbols.size()) + " 1\",\n";
+    char header[64];
+    std::snprintf(header, sizeof header, "\"%d %d %zu 1\",\n", icon.width, icon.height, symbols.size());
+    std::string text = "/* XPM */\nstatic const char* ";
+    text.append(name).append("[] = {\n").append(header);
     for (const auto& [colour, symbol] : symbols) {
         char line[32];
         std::snprintf(line, sizeof line, "\"%c c #%02X%02X%02X\",\n", symbol, colour.red, colour.green, colour.blue);

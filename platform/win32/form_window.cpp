@@ -1,0 +1,446 @@
+#include "form_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <variant>
+
+#include "text.h"
+
+namespace pruhomat::win32 {
+namespace {
+
+using forms::ControlKind;
+
+constexpr wchar_t formClass[] = L"PruhomatForm";
+constexpr wchar_t frameClass[] = L"PruhomatFrame";
+constexpr wchar_t pictureClass[] = L"PruhomatPicture";
+
+constexpr int standardDpi = 96;
+constexpr int captionIndent = 8;
+
+int systemColourIndex(forms::SystemColour colour) {
+    switch (colour) {
+        case forms::SystemColour::InactiveBorder:
+            return COLOR_INACTIVEBORDER;
+        case forms::SystemColour::Highlight:
+            return COLOR_HIGHLIGHT;
+        case forms::SystemColour::Window:
+            return COLOR_WINDOW;
+        case forms::SystemColour::WindowText:
+            return COLOR_WINDOWTEXT;
+        case forms::SystemColour::ButtonFace:
+            break;
+    }
+    return COLOR_BTNFACE;
+}
+
+COLORREF colourRef(const forms::Paint& paint) {
+    if (const auto* rgb = std::get_if<Rgb>(&paint)) {
+        return RGB(rgb->red, rgb->green, rgb->blue);
+    }
+    return GetSysColor(systemColourIndex(std::get<forms::SystemColour>(paint)));
+}
+
+DWORD labelAlignment(forms::Alignment alignment) {
+    switch (alignment) {
+        case forms::Alignment::Right:
+            return SS_RIGHT;
+        case forms::Alignment::Center:
+            return SS_CENTER;
+        case forms::Alignment::Left:
+            break;
+    }
+    return SS_LEFT;
+}
+
+}  // namespace
+
+void FormWindow::registerClasses() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        windowClass.lpszClassName = formClass;
+        RegisterClassExW(&windowClass);
+        windowClass.hbrBackground = nullptr;
+        windowClass.lpszClassName = frameClass;
+        RegisterClassExW(&windowClass);
+        windowClass.lpszClassName = pictureClass;
+        RegisterClassExW(&windowClass);
+        return true;
+    }();
+    static_cast<void>(registered);
+}
+
+FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events events)
+    : form_(form), pictures_(pictures), events_(std::move(events)), handles_(form.controls().size(), nullptr) {
+    registerClasses();
+    const bool isDialog = form.looks().border == forms::FormBorder::FixedDialog;
+    const DWORD style = isDialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
+                                 : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    const DWORD extendedStyle = WS_EX_CONTROLPARENT | (isDialog ? WS_EX_DLGMODALFRAME : 0);
+    window_ = CreateWindowExW(extendedStyle, formClass, wide(form.looks().caption).c_str(), style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
+    dpi_ = GetDpiForWindow(window_);
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(16)));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(32)));
+    createChildren(forms::noParent, window_);
+    applyGeometry();
+    applyFonts();
+    form_.clearChanges();
+}
+
+FormWindow::~FormWindow() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    for (const auto& [colour, brush] : brushes_) {
+        DeleteObject(brush);
+    }
+    releaseFonts();
+}
+
+void FormWindow::releaseFonts() {
+    for (const auto& [looks, font] : fonts_) {
+        DeleteObject(font);
+    }
+    fonts_.clear();
+}
+
+// Each container's children are created and then stacked front first, which is also the tab order.
+void FormWindow::createChildren(std::size_t parent, HWND parentWindow) {
+    const auto& children = form_.children(parent);
+    for (const std::size_t child : children) {
+        handles_[child] = createControl(child, parentWindow);
+        if (form_.controls()[child].kind() == ControlKind::Frame) {
+            createChildren(child, handles_[child]);
+        }
+    }
+    for (const std::size_t child : children) {
+        SetWindowPos(handles_[child], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
+    const forms::Control& control = form_.controls()[index];
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0);
+    DWORD extendedStyle = control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0;
+    const wchar_t* windowClass = L"STATIC";
+    switch (control.kind()) {
+        case ControlKind::Frame:
+            windowClass = frameClass;
+            style |= WS_CLIPCHILDREN;
+            extendedStyle |= WS_EX_CONTROLPARENT;
+            break;
+        case ControlKind::Label:
+            // Every label takes its clicks, so that none reaches a control behind it.
+            style |= SS_NOTIFY | SS_NOPREFIX | labelAlignment(control.alignment);
+            break;
+        case ControlKind::PictureBox:
+            windowClass = pictureClass;
+            break;
+        case ControlKind::CommandButton:
+            windowClass = L"BUTTON";
+            style |= WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+            break;
+        case ControlKind::OptionButton: {
+            windowClass = L"BUTTON";
+            const auto& siblings = form_.children(control.parent());
+            bool firstOfGroup = true;
+            for (const std::size_t sibling : siblings) {
+                if (form_.controls()[sibling].kind() == ControlKind::OptionButton) {
+                    firstOfGroup = sibling == index;
+                    break;
+                }
+            }
+            style |= WS_TABSTOP | BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP : 0);
+            break;
+        }
+        case ControlKind::CheckBox:
+            windowClass = L"BUTTON";
+            style |= WS_TABSTOP | BS_CHECKBOX;
+            break;
+    }
+    HWND handle = CreateWindowExW(extendedStyle, windowClass, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
+                                  parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + index)),
+                                  GetModuleHandleW(nullptr), this);
+    if (control.kind() == ControlKind::OptionButton || control.kind() == ControlKind::CheckBox) {
+        SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    return handle;
+}
+
+void FormWindow::applyGeometry() {
+    RECT frame{0, 0, pixels(form_.looks().clientWidth), pixels(form_.looks().clientHeight)};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (std::size_t index = 0; index < handles_.size(); ++index) {
+        const forms::Rect& rect = form_.controls()[index].rect();
+        SetWindowPos(handles_[index], nullptr, pixels(rect.left), pixels(rect.top), pixels(rect.width),
+                     pixels(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void FormWindow::applyFonts() {
+    for (std::size_t index = 0; index < handles_.size(); ++index) {
+        SendMessageW(handles_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(form_.controls()[index].font)), FALSE);
+    }
+}
+
+// The system's default dialog font, or a named one, at the window's DPI.
+HFONT FormWindow::fontFor(const forms::Font& font) {
+    const auto key = std::make_tuple(font.name, font.points, font.bold, font.charset);
+    const auto found = fonts_.find(key);
+    if (found != fonts_.end()) {
+        return found->second;
+    }
+    LOGFONTW looks{};
+    if (font.isDefault()) {
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof looks, &looks);
+        looks.lfHeight = MulDiv(looks.lfHeight, static_cast<int>(dpi_), standardDpi);
+    } else {
+        looks.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72));
+        looks.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+        looks.lfCharSet = static_cast<BYTE>(font.charset);
+        wide(font.name).copy(looks.lfFaceName, LF_FACESIZE - 1);
+    }
+    HFONT created = CreateFontIndirectW(&looks);
+    fonts_.emplace(key, created);
+    return created;
+}
+
+HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
+    if (const auto* system = std::get_if<forms::SystemColour>(&paint)) {
+        return GetSysColorBrush(systemColourIndex(*system));
+    }
+    const COLORREF colour = colourRef(paint);
+    auto found = brushes_.find(colour);
+    if (found == brushes_.end()) {
+        found = brushes_.emplace(colour, CreateSolidBrush(colour)).first;
+    }
+    return found->second;
+}
+
+int FormWindow::pictureFactor() const {
+    return std::max(1, static_cast<int>(std::lround(static_cast<double>(dpi_) / standardDpi)));
+}
+
+void FormWindow::syncChanges() {
+    for (const std::size_t index : form_.changedControls()) {
+        const forms::Control& control = form_.controls()[index];
+        HWND handle = handles_[index];
+        const std::uint8_t changed = form_.changedProperties(index);
+        if (changed & forms::CaptionProperty) {
+            SetWindowTextW(handle, wide(control.caption()).c_str());
+        }
+        if (changed & forms::LeftProperty) {
+            const forms::Rect& rect = control.rect();
+            SetWindowPos(handle, nullptr, pixels(rect.left), pixels(rect.top), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (changed & forms::ValueProperty) {
+            SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+        if (changed & forms::VisibleProperty) {
+            ShowWindow(handle, control.visible() ? SW_SHOWNA : SW_HIDE);
+        }
+        if (changed & forms::BackgroundProperty) {
+            InvalidateRect(handle, nullptr, TRUE);
+        }
+    }
+    form_.clearChanges();
+}
+
+void FormWindow::showCentred() {
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT bounds{};
+    GetWindowRect(window_, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    SetWindowPos(window_, nullptr, workArea.left + (workArea.right - workArea.left - width) / 2,
+                 workArea.top + (workArea.bottom - workArea.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+}
+
+void FormWindow::focusDefaultButton() {
+    const std::size_t button = controlMarked(&forms::Control::isDefault);
+    if (button != forms::noParent) {
+        SetFocus(handles_[button]);
+    }
+}
+
+std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
+    for (std::size_t index = 0; index < form_.controls().size(); ++index) {
+        if (form_.controls()[index].*flag) {
+            return index;
+        }
+    }
+    return forms::noParent;
+}
+
+void FormWindow::clickControl(std::size_t index) {
+    form_.click(index);
+    events_.afterEvent();
+}
+
+bool FormWindow::clickCancelButton() {
+    const std::size_t button = controlMarked(&forms::Control::isCancel);
+    if (button == forms::noParent) {
+        return false;
+    }
+    clickControl(button);
+    return true;
+}
+
+LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* owner = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (owner == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
+        return owner->formMessage(window, message, wParam, lParam);
+    }
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(window) - firstControlId);
+    return owner->controlMessage(window, index, message, wParam, lParam);
+}
+
+LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            // Enter and Esc reach the form as IDOK and IDCANCEL.
+            if (id == IDOK || id == IDCANCEL) {
+                const std::size_t button =
+                    controlMarked(id == IDOK ? &forms::Control::isDefault : &forms::Control::isCancel);
+                if (button != forms::noParent) {
+                    clickControl(button);
+                }
+                return 0;
+            }
+            const int code = HIWORD(wParam);
+            if (id >= firstControlId && (code == BN_CLICKED || code == STN_CLICKED)) {
+                clickControl(static_cast<std::size_t>(id - firstControlId));
+            }
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            if (id < firstControlId) {
+                break;
+            }
+            const forms::Control& control = form_.controls().at(static_cast<std::size_t>(id - firstControlId));
+            auto* context = reinterpret_cast<HDC>(wParam);
+            SetTextColor(context, colourRef(control.foreground));
+            SetBkColor(context, colourRef(control.background()));
+            return reinterpret_cast<LRESULT>(brushFor(control.background()));
+        }
+        case WM_CLOSE:
+            events_.closeBox();
+            return 0;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            releaseFonts();
+            applyFonts();
+            applyGeometry();
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            // Controls inside a frame tell the frame; the form handles them all.
+            return formMessage(window_, message, wParam, lParam);
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            if (form_.controls()[index].kind() == ControlKind::Frame) {
+                paintFrame(window, index);
+            } else {
+                paintPicture(window, index);
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+            pressed_ = index;
+            return 0;
+        case WM_LBUTTONUP:
+            if (pressed_ == index) {
+                pressed_ = forms::noParent;
+                clickControl(index);
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void FormWindow::paintFrame(HWND window, std::size_t index) {
+    const forms::Control& control = form_.controls()[index];
+    PAINTSTRUCT paint{};
+    HDC context = BeginPaint(window, &paint);
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(context, &client, brushFor(control.background()));
+    auto* previousFont = static_cast<HFONT>(SelectObject(context, fontFor(control.font)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    RECT outline = client;
+    outline.top = metrics.tmHeight / 2;
+    DrawEdge(context, &outline, EDGE_ETCHED, BF_RECT);
+    if (!control.caption().empty()) {
+        const std::wstring caption = wide(control.caption());
+        SetBkMode(context, OPAQUE);
+        SetBkColor(context, colourRef(control.background()));
+        SetTextColor(context, colourRef(control.foreground));
+        TextOutW(context, MulDiv(captionIndent, static_cast<int>(dpi_), standardDpi), 0, caption.c_str(),
+                 static_cast<int>(caption.size()));
+    }
+    SelectObject(context, previousFont);
+    EndPaint(window, &paint);
+}
+
+void FormWindow::paintPicture(HWND window, std::size_t index) {
+    const forms::Control& control = form_.controls()[index];
+    PAINTSTRUCT paint{};
+    HDC context = BeginPaint(window, &paint);
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(context, &client, brushFor(control.background()));
+    if (HBITMAP bitmap = pictures_.bitmap(control.picture, pictureFactor())) {
+        HDC memory = CreateCompatibleDC(context);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BITMAP size{};
+        GetObjectW(bitmap, sizeof size, &size);
+        BitBlt(context, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    EndPaint(window, &paint);
+}
+
+}  // namespace pruhomat::win32

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "application.h"
+
+namespace pruhomat::testing {
+
+// Drives the real main window from a second thread, only with window messages, while the
+// window's own thread runs the program's message loop.
+class Driver {
+public:
+    Driver(win32::Application& application, HWND syncWindow, DWORD windowThread);
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+    ~Driver() { CloseHandle(settled_); }
+
+    win32::Application& application() { return application_; }
+    HWND mainWindow() { return application_.mainWindow().handle(); }
+    HWND handleOf(std::string_view name) { return application_.mainWindow().handleOf(name); }
+
+    // A left click posted to whatever window lies at the centre of a control of the form shown
+    // in the window, then a wait until it has been handled.
+    void click(HWND window, forms::Form& form, std::string_view name);
+    void click(std::string_view name) { click(mainWindow(), application_.form1().form(), name); }
+    // BM_CLICK posted to a button of the main window.
+    void pressButton(std::string_view name);
+    void pressKey(HWND focused, WPARAM key);
+
+    // Waits until the window's thread has handled everything posted so far.
+    void settle();
+
+    std::string caption(HWND window);
+    std::string caption(std::string_view name) { return caption(handleOf(name)); }
+    bool visible(std::string_view name) { return IsWindowVisible(handleOf(name)) != FALSE; }
+    DWORD windowThread() const { return windowThread_; }
+
+private:
+    win32::Application& application_;
+    HWND syncWindow_;
+    DWORD windowThread_;
+    HANDLE settled_;
+};
+
+using TestBody = void (*)(Driver&);
+bool registerTest(const char* name, TestBody body);
+void recordFailure(const char* file, int line, const std::string& message);
+
+template <typename Left, typename Right>
+void checkEqual(const Left& left, const Right& right, const char* expression, const char* file, int line) {
+    if (!(left == right)) {
+        std::ostringstream message;
+        message << expression << ": got \"" << left << "\", expected \"" << right << "\"";
+        recordFailure(file, line, message.str());
+    }
+}
+
+}  // namespace pruhomat::testing
+
+#define WINDOW_TEST(name)                                                               \
+    static void name(pruhomat::testing::Driver& driver);                                \
+    static const bool name##Registered = pruhomat::testing::registerTest(#name, name); \
+    static void name(pruhomat::testing::Driver& driver)
+
+#define CHECK(condition) \
+    ((condition) ? static_cast<void>(0) : pruhomat::testing::recordFailure(__FILE__, __LINE__, #condition))
+
+#define CHECK_EQ(actual, expected) \
+    pruhomat::testing::checkEqual((actual), (expected), #actual, __FILE__, __LINE__)
