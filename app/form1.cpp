@@ -293,11 +293,18 @@ void Form1::prog_Click() {
 }
 
 void Form1::Info_pr_Click() {
+    // While the dialog is shown the main window takes no input; a click that still arrives
+    // (a message sent to the button) must not load the shown dialog anew under its window.
+    if (aboutShown_) {
+        return;
+    }
     if (!about_) {
         about_ = std::make_unique<FrmAbout>(port_);
     }
     about_->load();
+    aboutShown_ = true;
     port_.showModal(about_->form());
+    aboutShown_ = false;
 }
 
 void Form1::Exit_pr_Click() { port_.unload(form_); }

@@ -72,6 +72,7 @@ private:
     forms::Form form_;
     ResistorState state_;
     std::unique_ptr<FrmAbout> about_;
+    bool aboutShown_ = false;
 
     struct PaletteRow {
         forms::Control* swatch;

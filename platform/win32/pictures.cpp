@@ -70,15 +70,15 @@ HBITMAP Pictures::bitmap(ImageId id, int factor) {
     if (id == ImageId::NoImage) {
         return nullptr;
     }
+    // All pictures at once, so the program's GDI objects stay the same from the first paint on.
     if (factor != factor_) {
         release();
         factor_ = factor;
+        for (std::size_t picture = 1; picture < bitmaps_.size(); ++picture) {
+            bitmaps_[picture] = createBitmap(enlarged(image(static_cast<ImageId>(picture)), factor));
+        }
     }
-    HBITMAP& bitmap = bitmaps_.at(static_cast<std::size_t>(id));
-    if (bitmap == nullptr) {
-        bitmap = createBitmap(enlarged(image(id), factor));
-    }
-    return bitmap;
+    return bitmaps_.at(static_cast<std::size_t>(id));
 }
 
 HICON Pictures::icon(int size) {

@@ -56,6 +56,16 @@ TEST_F(AboutDialog, AClickAnywhereInALinkFrameRaisesIt) {
     EXPECT_EQ(port.shellCalls[0].file, "mailto:autor@zelvotron.example");
 }
 
+TEST_F(AboutDialog, InfoReachedWhileShownLeavesTheDialogAlone) {
+    port.whileModal = [&](forms::Form& about) {
+        about.control("Label1").setCaption("still the shown dialog");
+        click("Info_pr");
+        EXPECT_EQ(about.control("Label1").caption(), "still the shown dialog");
+    };
+    click("Info_pr");
+    EXPECT_EQ(port.modalForms.size(), 1u);
+}
+
 TEST_F(AboutDialog, OkIsTheDefaultAndCancelButton) {
     port.whileModal = [&](forms::Form& about) {
         EXPECT_TRUE(about.control("cmdOK").isDefault);

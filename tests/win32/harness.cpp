@@ -72,8 +72,9 @@ void Driver::settle() {
     }
 }
 
-void Driver::click(HWND window, forms::Form& form, std::string_view name) {
-    POINT point = centreOf(form, name);
+void Driver::click(HWND window, forms::Form& form, std::string_view name) { clickAt(window, centreOf(form, name)); }
+
+void Driver::clickAt(HWND window, POINT point) {
     ClientToScreen(window, &point);
     HWND target = WindowFromPoint(point);
     ScreenToClient(target, &point);
@@ -114,7 +115,9 @@ void recordFailure(const char* file, int line, const std::string& message) {
 }  // namespace pruhomat::testing
 
 // Each test gets a fresh program: its window runs on this thread, the test on a second one.
-int main() {
+// An argument picks the tests whose names contain it.
+int main(int argc, char** argv) {
+    const std::string_view filter = argc > 1 ? argv[1] : "";
     using namespace pruhomat::testing;
     WNDCLASSW syncClass{};
     syncClass.lpfnWndProc = syncProcedure;
@@ -125,6 +128,9 @@ int main() {
     int passed = 0;
     int failed = 0;
     for (const auto& test : tests()) {
+        if (std::string_view(test.name).find(filter) == std::string_view::npos) {
+            continue;
+        }
         failuresOfCurrentTest = 0;
         std::printf("[ RUN      ] %s\n", test.name);
         std::fflush(stdout);

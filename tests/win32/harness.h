@@ -26,6 +26,8 @@ public:
     // A left click posted to whatever window lies at the centre of a control of the form shown
     // in the window, then a wait until it has been handled.
     void click(HWND window, forms::Form& form, std::string_view name);
+    // The same at a point of the window's client area.
+    void clickAt(HWND window, POINT point);
     void click(std::string_view name) { click(mainWindow(), application_.form1().form(), name); }
     // BM_CLICK posted to a button of the main window.
     void pressButton(std::string_view name);
