@@ -18,7 +18,7 @@ enum class ControlKind : std::uint8_t { Frame, Label, PictureBox, CommandButton,
 enum class Alignment : std::uint8_t { Left, Right, Center };
 
 // FixedSingle on a label or picture box is the single border drawn sunken in 3-D style.
-enum class Border : std::uint8_t { None, FixedSingle };
+enum class Border : std::uint8_t { NoBorder, FixedSingle };
 
 // The Windows system colours the layouts name, with their system colour indexes.
 enum class SystemColour : std::uint8_t { InactiveBorder = 11, Highlight = 13, ButtonFace = 15, Window = 5, WindowText = 8 };
@@ -81,7 +81,7 @@ public:
 
     // Static looks.
     Alignment alignment = Alignment::Left;
-    Border border = Border::None;
+    Border border = Border::NoBorder;
     Font font;
     Paint foreground = SystemColour::WindowText;
     ImageId picture = ImageId::NoImage;

@@ -1,0 +1,158 @@
+// Plays a scripted session on the running Linux program through real X pointer and key events:
+// both band counts, automatic advance, the zero rule, and the About dialog opened and closed many
+// times, then "Konec". The program may run slowly under a checker, so every step waits generously.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "form1.h"
+#include "frm_about.h"
+#include "recording_port.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto stepPause = 600ms;
+constexpr auto windowWait = 60s;
+constexpr int aboutOpenings = 25;
+
+Display* display = nullptr;
+
+Window findWindow(Window parent, std::string_view title) {
+    Window root = 0;
+    Window ancestor = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, parent, &root, &ancestor, &children, &count) == 0) {
+        return 0;
+    }
+    Window found = 0;
+    for (unsigned index = 0; index < count && found == 0; ++index) {
+        XTextProperty name{};
+        if (XGetWMName(display, children[index], &name) != 0 && name.value != nullptr) {
+            if (title == reinterpret_cast<const char*>(name.value)) {
+                XWindowAttributes attributes{};
+                XGetWindowAttributes(display, children[index], &attributes);
+                found = attributes.map_state == IsViewable ? children[index] : 0;
+            }
+            XFree(name.value);
+        }
+        if (found == 0) {
+            found = findWindow(children[index], title);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+
+Window waitForWindow(std::string_view title, bool shown = true) {
+    const auto until = std::chrono::steady_clock::now() + windowWait;
+    while (std::chrono::steady_clock::now() < until) {
+        const Window window = findWindow(DefaultRootWindow(display), title);
+        if ((window != 0) == shown) {
+            return window;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    std::fprintf(stderr, "window \"%s\" did not %s\n", std::string(title).c_str(), shown ? "appear" : "go");
+    std::exit(1);
+}
+
+void pointerTo(Window window, int x, int y) {
+    int rootX = 0;
+    int rootY = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY, &child);
+    XTestFakeMotionEvent(display, DefaultScreen(display), rootX, rootY, CurrentTime);
+    XSync(display, False);
+}
+
+void clickAt(Window window, int x, int y) {
+    pointerTo(window, x, y);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XSync(display, False);
+    std::this_thread::sleep_for(stepPause);
+}
+
+void pressKey(Window window, KeySym key) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    pointerTo(window, attributes.width / 2, attributes.height / 2);
+    const KeyCode code = XKeysymToKeycode(display, key);
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    XSync(display, False);
+    std::this_thread::sleep_for(stepPause);
+}
+
+// Clicks the centre of a control, placed by the same layout the program uses.
+class Session {
+public:
+    Session() : mainForm_(port_, ","), about_(port_) { about_.load(); }
+
+    void run() {
+        main_ = waitForWindow("  Virtuální Pruhomat");
+        for (const char* name : {"automat", "b5", "b2", "b2", "b0", "b1", "b2", "b3"}) {
+            click(name);
+        }
+        click("band4");
+        for (const char* name : {"b1", "b4", "b7", "b8", "b0", "prog"}) {
+            click(name);
+        }
+        click("band5");
+        click("automat");
+        click("p19");
+        click("b0");
+        pressKey(waitForWindow("O Programu..."), XK_Escape);
+        waitForWindow("O Programu...", false);
+        for (int opening = 0; opening < aboutOpenings; ++opening) {
+            click("Info_pr");
+            pressKey(waitForWindow(" O programu..."), opening % 2 == 0 ? XK_Escape : XK_Return);
+            waitForWindow(" O programu...", false);
+        }
+        click("Exit_pr");
+    }
+
+private:
+    void click(std::string_view name) {
+        const pruhomat::forms::Form& form = mainForm_.form();
+        const auto& control = form.control(name);
+        int x = control.rect().left + control.rect().width / 2;
+        int y = control.rect().top + control.rect().height / 2;
+        for (auto parent = control.parent(); parent != pruhomat::forms::noParent; parent = form.controls()[parent].parent()) {
+            x += form.controls()[parent].rect().left;
+            y += form.controls()[parent].rect().top;
+        }
+        clickAt(main_, x / 15, y / 15);
+    }
+
+    pruhomat::testing::RecordingPort port_;
+    pruhomat::Form1 mainForm_;
+    pruhomat::FrmAbout about_;
+    Window main_ = 0;
+};
+
+}  // namespace
+
+int main() {
+    display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    Session().run();
+    XCloseDisplay(display);
+    return 0;
+}
