@@ -39,6 +39,15 @@ const std::vector<std::size_t>& Form::children(std::size_t parent) const {
     return children_.at(parent == noParent ? controls_.size() : parent);
 }
 
+Rect Form::rectOnForm(std::size_t index) const {
+    Rect rect = controls_.at(index).rect();
+    for (std::size_t parent = controls_[index].parent(); parent != noParent; parent = controls_[parent].parent()) {
+        rect.left += controls_[parent].rect().left;
+        rect.top += controls_[parent].rect().top;
+    }
+    return rect;
+}
+
 bool Form::isShown(const Control& control) const {
     for (const Control* current = &control;; current = &controls_[current->parent()]) {
         if (!current->visible()) {

@@ -50,6 +50,9 @@ public:
     // The children of a container front first; noParent gives the form's own.
     const std::vector<std::size_t>& children(std::size_t parent) const;
 
+    // A control's rectangle measured from the form's client area rather than its container.
+    Rect rectOnForm(std::size_t index) const;
+
     // Shown on screen: visible itself and inside visible containers.
     bool isShown(const Control& control) const;
 

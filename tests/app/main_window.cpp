@@ -60,14 +60,8 @@ std::string MainWindow::resultRow() {
 }
 
 std::pair<int, int> MainWindow::centreOf(std::string_view name) {
-    const forms::Control& control = form().control(name);
-    int x = control.rect().left + control.rect().width / 2;
-    int y = control.rect().top + control.rect().height / 2;
-    for (std::size_t parent = control.parent(); parent != forms::noParent; parent = form().controls()[parent].parent()) {
-        x += form().controls()[parent].rect().left;
-        y += form().controls()[parent].rect().top;
-    }
-    return {x, y};
+    const forms::Rect rect = form().rectOnForm(form().indexOf(name));
+    return {rect.left + rect.width / 2, rect.top + rect.height / 2};
 }
 
 }  // namespace pruhomat::testing

@@ -14,14 +14,8 @@ void RealWindow::TearDown() {
 }
 
 RealWindow::PixelRect RealWindow::pixelRect(forms::Form& form, std::string_view name) {
-    const forms::Control& control = form.control(name);
-    int left = control.rect().left;
-    int top = control.rect().top;
-    for (std::size_t parent = control.parent(); parent != forms::noParent; parent = form.controls()[parent].parent()) {
-        left += form.controls()[parent].rect().left;
-        top += form.controls()[parent].rect().top;
-    }
-    return {left / 15, top / 15, control.rect().width / 15, control.rect().height / 15};
+    const forms::Rect rect = form.rectOnForm(form.indexOf(name));
+    return {rect.left / 15, rect.top / 15, rect.width / 15, rect.height / 15};
 }
 
 void RealWindow::click(fltk::FormWindow& target, std::string_view name) {

@@ -47,6 +47,14 @@ TEST_F(SmallForm, HitTestLooksIntoFramesAndPrefersTheFront) {
     EXPECT_EQ(hitName(150, 450), "back");
 }
 
+TEST_F(SmallForm, MeasuresControlsInFramesFromTheForm) {
+    const Rect back = form.rectOnForm(form.indexOf("back"));
+    EXPECT_EQ(back.left, 100);
+    EXPECT_EQ(back.top, 400);
+    EXPECT_EQ(back.width, 600);
+    EXPECT_EQ(form.rectOnForm(form.indexOf("check")).top, 0);
+}
+
 TEST_F(SmallForm, ClicksGoToTheHitControlOnly) {
     form.clickAt(150, 450);
     EXPECT_EQ(clicked, std::vector<std::string>{"front"});

@@ -14,7 +14,6 @@
 #include <thread>
 
 #include "form1.h"
-#include "frm_about.h"
 #include "recording_port.h"
 
 namespace {
@@ -100,7 +99,7 @@ void pressKey(Window window, KeySym key) {
 // Clicks the centre of a control, placed by the same layout the program uses.
 class Session {
 public:
-    Session() : mainForm_(port_, ","), about_(port_) { about_.load(); }
+    Session() : mainForm_(port_, ",") {}
 
     void run() {
         main_ = waitForWindow("  Virtuální Pruhomat");
@@ -128,19 +127,12 @@ public:
 private:
     void click(std::string_view name) {
         const pruhomat::forms::Form& form = mainForm_.form();
-        const auto& control = form.control(name);
-        int x = control.rect().left + control.rect().width / 2;
-        int y = control.rect().top + control.rect().height / 2;
-        for (auto parent = control.parent(); parent != pruhomat::forms::noParent; parent = form.controls()[parent].parent()) {
-            x += form.controls()[parent].rect().left;
-            y += form.controls()[parent].rect().top;
-        }
-        clickAt(main_, x / 15, y / 15);
+        const pruhomat::forms::Rect rect = form.rectOnForm(form.indexOf(name));
+        clickAt(main_, (rect.left + rect.width / 2) / 15, (rect.top + rect.height / 2) / 15);
     }
 
     pruhomat::testing::RecordingPort port_;
     pruhomat::Form1 mainForm_;
-    pruhomat::FrmAbout about_;
     Window main_ = 0;
 };
 

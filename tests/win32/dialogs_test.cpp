@@ -44,16 +44,6 @@ std::string className(HWND window) {
     return pruhomat::win32::utf8(name);
 }
 
-HWND waitForWindow(const wchar_t* windowClass, const wchar_t* title) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (HWND found = FindWindowW(windowClass, title)) {
-            return found;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
-
 HWND focusOf(Driver& driver) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -66,7 +56,7 @@ HWND focusOf(Driver& driver) {
 WINDOW_TEST(ZeroRuleMessageBox) {
     driver.click("p19");
     driver.click("b0");
-    HWND box = waitForWindow(L"#32770", L"O Programu...");
+    HWND box = Driver::waitForWindow(L"#32770", L"O Programu...");
     CHECK(box != nullptr);
     if (box == nullptr) {
         return;
@@ -103,7 +93,7 @@ WINDOW_TEST(AboutDialogIsModalOpensLinksAndClosesOnEscape) {
     pruhomat::win32::shellExecuteA = recordShellCall;
     for (const WPARAM closingKey : {WPARAM{VK_ESCAPE}, WPARAM{VK_RETURN}}) {
         driver.pressButton("Info_pr");
-        HWND dialog = waitForWindow(L"PruhomatForm", L" O programu...");
+        HWND dialog = Driver::waitForWindow(L"PruhomatForm", L" O programu...");
         CHECK(dialog != nullptr);
         if (dialog == nullptr) {
             break;

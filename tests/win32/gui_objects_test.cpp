@@ -83,19 +83,9 @@ DWORD lastingGdiObjects(Driver& driver) {
     return fewest;
 }
 
-HWND waitForWindow(const wchar_t* windowClass, const wchar_t* title) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (HWND found = FindWindowW(windowClass, title)) {
-            return found;
-        }
-        Sleep(20);
-    }
-    return nullptr;
-}
-
 void openAndCloseAbout(Driver& driver) {
     driver.pressButton("Info_pr");
-    HWND dialog = waitForWindow(L"PruhomatForm", L" O programu...");
+    HWND dialog = Driver::waitForWindow(L"PruhomatForm", L" O programu...");
     CHECK(dialog != nullptr);
     pruhomat::forms::Form& about = driver.application().form1().about()->form();
     driver.pressKey(GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK"))),

@@ -27,14 +27,8 @@ int failuresOfCurrentTest = 0;
 
 // The centre of a control in its form's client area, in pixels at 96 dots per inch.
 POINT centreOf(forms::Form& form, std::string_view name) {
-    const forms::Control& control = form.control(name);
-    int left = control.rect().left + control.rect().width / 2;
-    int top = control.rect().top + control.rect().height / 2;
-    for (std::size_t parent = control.parent(); parent != forms::noParent; parent = form.controls()[parent].parent()) {
-        left += form.controls()[parent].rect().left;
-        top += form.controls()[parent].rect().top;
-    }
-    return {MulDiv(left, 96, 1440), MulDiv(top, 96, 1440)};
+    const forms::Rect rect = form.rectOnForm(form.indexOf(name));
+    return {MulDiv(rect.left + rect.width / 2, 96, 1440), MulDiv(rect.top + rect.height / 2, 96, 1440)};
 }
 
 LRESULT CALLBACK syncProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,6 +64,16 @@ void Driver::settle() {
     if (WaitForSingleObject(settled_, settleTimeout) != WAIT_OBJECT_0) {
         recordFailure(__FILE__, __LINE__, "the window stopped handling messages");
     }
+}
+
+HWND Driver::waitForWindow(const wchar_t* windowClass, const wchar_t* title) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (HWND found = FindWindowW(windowClass, title)) {
+            return found;
+        }
+        Sleep(30);
+    }
+    return nullptr;
 }
 
 void Driver::click(HWND window, forms::Form& form, std::string_view name) { clickAt(window, centreOf(form, name)); }
