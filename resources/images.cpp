@@ -6,6 +6,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "pictures.h"
 
@@ -70,19 +71,23 @@ Image draw(ImageId id) {
     throw std::invalid_argument("unknown image " + std::to_string(static_cast<int>(id)));
 }
 
-std::array<Image, imageCount> drawAll() {
-    std::array<Image, imageCount> images;
-    for (std::size_t index = 0; index < imageCount; ++index) {
-        images[index] = draw(static_cast<ImageId>(index));
-    }
-    return images;
+// Each picture is drawn on its own first use, so a window pays only for the pictures it shows.
+template <std::size_t index>
+const Image& drawnOnce() {
+    static const Image picture = draw(static_cast<ImageId>(index));
+    return picture;
+}
+
+template <std::size_t... indexes>
+constexpr std::array<const Image& (*)(), imageCount> drawnOnceTable(std::index_sequence<indexes...>) {
+    return {&drawnOnce<indexes>...};
 }
 
 }  // namespace
 
 const Image& image(ImageId id) {
-    static const std::array<Image, imageCount> images = drawAll();
-    return images.at(static_cast<std::size_t>(id));
+    static constexpr auto pictures = drawnOnceTable(std::make_index_sequence<imageCount>{});
+    return pictures.at(static_cast<std::size_t>(id))();
 }
 
 const Image& windowIcon(int size) {

@@ -96,7 +96,7 @@ Fl_Widget* FormWindow::createWidget(std::size_t index) {
             break;
         }
         case ControlKind::PictureBox:
-            widget = new PictureBox(x, y, width, height, images_.picture(control.picture),
+            widget = new PictureBox(x, y, width, height, images_, control.picture,
                                     control.border == forms::Border::FixedSingle);
             break;
         case ControlKind::CommandButton:

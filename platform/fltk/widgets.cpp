@@ -28,19 +28,20 @@ Fl_RGB_Image* ImageCache::picture(ImageId id) {
 
 Fl_RGB_Image* ImageCache::icon(int size) { return convert(windowIcon(size), icons_.at(size == 16 ? 0 : 1)); }
 
-PictureBox::PictureBox(int x, int y, int width, int height, Fl_RGB_Image* image, bool sunkenBorder)
-    : Fl_Widget(x, y, width, height), image_(image), sunkenBorder_(sunkenBorder) {
+PictureBox::PictureBox(int x, int y, int width, int height, ImageCache& images, ImageId picture, bool sunkenBorder)
+    : Fl_Widget(x, y, width, height), images_(images), picture_(picture), sunkenBorder_(sunkenBorder) {
     box(sunkenBorder ? FL_DOWN_BOX : FL_FLAT_BOX);
 }
 
 void PictureBox::draw() {
     draw_box();
-    if (image_ == nullptr) {
+    Fl_RGB_Image* image = images_.picture(picture_);
+    if (image == nullptr) {
         return;
     }
     const int inset = sunkenBorder_ ? Fl::box_dx(box()) : 0;
     fl_push_clip(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
-    image_->draw(x() + inset, y() + inset);
+    image->draw(x() + inset, y() + inset);
     fl_pop_clip();
 }
 

@@ -36,16 +36,17 @@ private:
 };
 
 // Draws its picture unscaled at its top-left corner (inside a sunken border if it has one),
-// clipped to the box.
+// clipped to the box. The picture is made on its first showing, so hidden ones cost nothing.
 class PictureBox : public Fl_Widget {
 public:
-    PictureBox(int x, int y, int width, int height, Fl_RGB_Image* image, bool sunkenBorder);
+    PictureBox(int x, int y, int width, int height, ImageCache& images, ImageId picture, bool sunkenBorder);
 
 protected:
     void draw() override;
 
 private:
-    Fl_RGB_Image* image_;
+    ImageCache& images_;
+    ImageId picture_;
     bool sunkenBorder_;
 };
 

@@ -1,0 +1,158 @@
+// The core as a front-end drives it, without a window: building the forms, and each kind of
+// click followed by the collection of the changed controls that a front-end makes after it.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "allocation_counter.h"
+#include "form1.h"
+#include "frm_about.h"
+#include "recording_port.h"
+
+namespace {
+
+using pruhomat::bench::allocationCount;
+using pruhomat::forms::Form;
+
+constexpr std::string_view decimalSeparator = ",";
+
+void reportAllocations(benchmark::State& state, std::size_t allocations) {
+    state.counters["allocs"] = benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
+}
+
+// What a front-end reads after an event to update its widgets, then forgets the changes.
+void collectChanges(Form& form) {
+    using namespace pruhomat::forms;
+    for (const std::size_t index : form.changedControls()) {
+        const Control& control = form.controls()[index];
+        const std::uint8_t changed = form.changedProperties(index);
+        if (changed & CaptionProperty) {
+            benchmark::DoNotOptimize(control.caption().data());
+        }
+        if (changed & BackgroundProperty) {
+            benchmark::DoNotOptimize(control.background());
+        }
+        if (changed & VisibleProperty) {
+            benchmark::DoNotOptimize(control.visible());
+        }
+        if (changed & LeftProperty) {
+            benchmark::DoNotOptimize(control.left());
+        }
+        if (changed & ValueProperty) {
+            benchmark::DoNotOptimize(control.value());
+        }
+    }
+    form.clearChanges();
+}
+
+void clickAsFrontEnd(Form& form, std::string_view name) {
+    form.click(name);
+    collectChanges(form);
+}
+
+void loadMainWindow(benchmark::State& state) {
+    pruhomat::testing::RecordingPort port;
+    const std::size_t before = allocationCount();
+    for (auto _ : state) {
+        pruhomat::Form1 window(port, std::string(decimalSeparator));
+        benchmark::DoNotOptimize(&window);
+    }
+    reportAllocations(state, allocationCount() - before);
+}
+
+void loadAboutDialog(benchmark::State& state) {
+    pruhomat::testing::RecordingPort port;
+    pruhomat::FrmAbout about(port);
+    const std::size_t before = allocationCount();
+    for (auto _ : state) {
+        about.load();
+        benchmark::DoNotOptimize(&about.form());
+    }
+    reportAllocations(state, allocationCount() - before);
+}
+
+// Clicks that bring the main window back to where they started, so they can be repeated for
+// as long as the measurement needs. The clicks before firstMeasured only lead up to the others.
+struct ClickCycle {
+    std::string_view kind;
+    std::vector<std::string_view> setup;
+    std::vector<std::string_view> clicks;
+    std::size_t firstMeasured = 0;
+};
+
+const std::vector<ClickCycle>& clickCycles() {
+    static const std::vector<ClickCycle> cycles{
+        // The shown band pictures, bands 1 to 5: each click moves the arrow; bands 4 and 5 put
+        // up their palettes and band 1 the digits again.
+        {"band_selection", {}, {"p19", "p29", "p39", "p4p", "pp10"}},
+        // Brown, black, black, red, silver with automatic advance: b0 on no band only selects
+        // band 1, and the last colour shows the result. The result button leads back to no band.
+        {"colour_entry", {"automat"}, {"prog", "b0", "b1", "b0", "b0", "b2", "b3"}, 1},
+        {"band_count", {}, {"band4", "band5"}},
+        // Selecting a band hides the result, so the result button has all of it to show.
+        {"result", {}, {"p19", "prog"}, 1},
+    };
+    return cycles;
+}
+
+// Times one click of the cycle, its change collection included; the other clicks run untimed.
+void clickInCycle(benchmark::State& state, const ClickCycle& cycle, std::size_t measured) {
+    using Clock = std::chrono::steady_clock;
+    pruhomat::testing::RecordingPort port;
+    pruhomat::Form1 window(port, std::string(decimalSeparator));
+    Form& form = window.form();
+    collectChanges(form);
+    for (const std::string_view name : cycle.setup) {
+        clickAsFrontEnd(form, name);
+    }
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        for (std::size_t step = 0; step < cycle.clicks.size(); ++step) {
+            if (step != measured) {
+                clickAsFrontEnd(form, cycle.clicks[step]);
+                continue;
+            }
+            const std::size_t allocationsBefore = allocationCount();
+            const auto start = Clock::now();
+            clickAsFrontEnd(form, cycle.clicks[step]);
+            const auto end = Clock::now();
+            allocations += allocationCount() - allocationsBefore;
+            state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        }
+    }
+    reportAllocations(state, allocations);
+}
+
+void registerBenchmarks() {
+    benchmark::RegisterBenchmark("load/main_window", loadMainWindow)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("load/about_dialog", loadAboutDialog)->Unit(benchmark::kMicrosecond);
+    for (const ClickCycle& cycle : clickCycles()) {
+        for (std::size_t step = cycle.firstMeasured; step < cycle.clicks.size(); ++step) {
+            const std::string name = "click/" + std::string(cycle.kind) + "/" +
+                                     std::to_string(step - cycle.firstMeasured + 1) + "_" +
+                                     std::string(cycle.clicks[step]);
+            benchmark::RegisterBenchmark(name.c_str(), clickInCycle, cycle, step)
+                ->UseManualTime()
+                ->Unit(benchmark::kNanosecond);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    registerBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,10 @@
+// The Linux program as it starts, ending as soon as its main window has first been painted.
+
+#include "application.h"
+#include "first_paint.h"
+
+int main() {
+    pruhomat::fltk::Application application;
+    pruhomat::bench::waitForFirstPaint(application.mainWindow());
+    return 0;
+}
