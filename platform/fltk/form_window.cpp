@@ -76,8 +76,9 @@ void FormWindow::buildChildren(std::size_t parent) {
 
 Fl_Widget* FormWindow::createWidget(std::size_t index) {
     const forms::Control& control = form_.controls()[index];
-    const int x = scaling_.pixels(absoluteLeft(index));
-    const int y = scaling_.pixels(absoluteTop(index));
+    const forms::Rect onForm = form_.rectOnForm(index);
+    const int x = scaling_.pixels(onForm.left);
+    const int y = scaling_.pixels(onForm.top);
     const int width = scaling_.pixels(control.rect().width);
     const int height = scaling_.pixels(control.rect().height);
     Fl_Widget* widget = nullptr;
@@ -145,22 +146,6 @@ void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
     }
 }
 
-int FormWindow::absoluteLeft(std::size_t index) const {
-    int left = 0;
-    for (std::size_t current = index; current != forms::noParent; current = form_.controls()[current].parent()) {
-        left += form_.controls()[current].rect().left;
-    }
-    return left;
-}
-
-int FormWindow::absoluteTop(std::size_t index) const {
-    int top = 0;
-    for (std::size_t current = index; current != forms::noParent; current = form_.controls()[current].parent()) {
-        top += form_.controls()[current].rect().top;
-    }
-    return top;
-}
-
 void FormWindow::syncChanges() {
     for (const std::size_t index : form_.changedControls()) {
         const forms::Control& control = form_.controls()[index];
@@ -183,7 +168,7 @@ void FormWindow::syncChanges() {
             if (widget.parent() != nullptr) {
                 widget.parent()->redraw();
             }
-            widget.position(scaling_.pixels(absoluteLeft(index)), widget.y());
+            widget.position(scaling_.pixels(form_.rectOnForm(index).left), widget.y());
         }
         if (changed & forms::VisibleProperty) {
             if (control.visible()) {

@@ -38,8 +38,6 @@ private:
     void buildChildren(std::size_t parent);
     Fl_Widget* createWidget(std::size_t index);
     void applyLooks(Fl_Widget& widget, const forms::Control& control);
-    int absoluteLeft(std::size_t index) const;
-    int absoluteTop(std::size_t index) const;
     std::size_t hitTestAtPointer() const;
     bool takesClicksItself(std::size_t index) const;
     // The control marked by a flag such as isDefault; noParent where none is.
