@@ -21,7 +21,6 @@ public:
 
     forms::Form& form() { return form_; }
     Fl_Widget* widget(std::string_view name) { return widgets_.at(form_.indexOf(name)); }
-    const Fl_Widget* widget(std::size_t index) const { return widgets_.at(index); }
 
     // Updates exactly the widgets whose controls changed, then forgets the changes.
     void syncChanges();

@@ -32,7 +32,6 @@ public:
 
     HWND handle() const { return window_; }
     HWND handleOf(std::string_view name) const { return handles_.at(form_.indexOf(name)); }
-    HWND handleOf(std::size_t index) const { return handles_.at(index); }
     forms::Form& form() { return form_; }
 
     // Updates exactly the child windows whose controls changed, then forgets the changes.
