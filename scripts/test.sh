@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/setup.sh "${build_packages[@]}" "${test_packages[@]}"
+# The optimised build that scripts/run.sh launches must build too.
+cmake --preset app
+cmake --build --preset app
 cmake --workflow --preset default
 cmake --workflow --preset asan
 cmake --workflow --preset fuzz
