@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,8 @@
 
 namespace pruhomat {
 namespace {
+
+constexpr int standardDpi = 96;
 
 // Penguin is the last identifier.
 constexpr std::size_t imageCount = static_cast<std::size_t>(ImageId::Penguin) + 1;
@@ -115,6 +118,58 @@ Image enlarged(const Image& image, int factor) {
     for (int y = 0; y < result.height; ++y) {
         for (int x = 0; x < result.width; ++x) {
             result.pixels.push_back(image.at(x / factor, y / factor));
+        }
+    }
+    return result;
+}
+
+Image onFace(const Image& image, Rgb face) {
+    Image result = image;
+    std::ranges::replace(result.pixels, imageBackground, face);
+    return result;
+}
+
+int scaledLength(int pixelsAt96Dpi, int dotsPerInch) {
+    return (pixelsAt96Dpi * dotsPerInch + standardDpi - 1) / standardDpi;
+}
+
+Image scaledForDpi(const Image& image, int dotsPerInch) {
+    if (dotsPerInch < 1) {
+        throw std::invalid_argument("no picture at " + std::to_string(dotsPerInch) + " dots per inch");
+    }
+    if (dotsPerInch % standardDpi == 0) {
+        return enlarged(image, dotsPerInch / standardDpi);
+    }
+    const int width = scaledLength(image.width, dotsPerInch);
+    const int height = scaledLength(image.height, dotsPerInch);
+    Image result{width, height, {}};
+    result.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    // Lengths in units of 1/(96 * dpi) inch: a new pixel is 96 units long, an old one dpi units.
+    const auto covered = [dotsPerInch](int newPixel, int oldPixel) {
+        const int start = std::max(newPixel * standardDpi, oldPixel * dotsPerInch);
+        const int end = std::min((newPixel + 1) * standardDpi, (oldPixel + 1) * dotsPerInch);
+        return std::max(0, end - start);
+    };
+    for (int y = 0; y < height; ++y) {
+        const int firstRow = y * standardDpi / dotsPerInch;
+        for (int x = 0; x < width; ++x) {
+            const int firstColumn = x * standardDpi / dotsPerInch;
+            long red = 0;
+            long green = 0;
+            long blue = 0;
+            long area = 0;
+            for (int row = firstRow; row < image.height && covered(y, row) > 0; ++row) {
+                for (int column = firstColumn; column < image.width && covered(x, column) > 0; ++column) {
+                    const long weight = static_cast<long>(covered(y, row)) * covered(x, column);
+                    const Rgb pixel = image.at(column, row);
+                    red += pixel.red * weight;
+                    green += pixel.green * weight;
+                    blue += pixel.blue * weight;
+                    area += weight;
+                }
+            }
+            const auto average = [area](long sum) { return static_cast<std::uint8_t>((sum + area / 2) / area); };
+            result.pixels.push_back({average(red), average(green), average(blue)});
         }
     }
     return result;

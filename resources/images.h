@@ -17,7 +17,7 @@ struct Image {
     Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-// The grey that surrounds every drawn object, blending with the window's face.
+// The grey that surrounds every drawn object; a window shows it in its own face colour.
 inline constexpr Rgb imageBackground{0xBF, 0xBF, 0xBF};
 
 // Every picture is drawn once, on first use, and kept for the run.
@@ -28,5 +28,17 @@ const Image& windowIcon(int size);
 
 // Each pixel becomes a square of factor × factor pixels, for screens of high pixel density.
 Image enlarged(const Image& image, int factor);
+
+// The picture with the background round its object in the given face colour, so that no box
+// shows round it whatever the window's theme.
+Image onFace(const Image& image, Rgb face);
+
+// A length of pixels at 96 dots per inch at another density, rounded up so that a picture
+// always covers the box that shows it.
+int scaledLength(int pixelsAt96Dpi, int dotsPerInch);
+
+// The picture at a screen density: whole multiples of 96 dots per inch repeat each pixel,
+// others average the area each new pixel covers, so one rule serves every density.
+Image scaledForDpi(const Image& image, int dotsPerInch);
 
 }  // namespace pruhomat

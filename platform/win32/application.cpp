@@ -11,7 +11,7 @@ int Application::run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab between the buttons, the check box and the option buttons.
-        if (!IsDialogMessageW(mainWindow_.handle(), &message)) {
+        if (!IsDialogMessageW(mainWindow_->handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

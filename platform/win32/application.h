@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "form1.h"
 #include "win32_port.h"
 
@@ -12,15 +14,17 @@ public:
 
     Win32Port& port() { return port_; }
     Form1& form1() { return form1_; }
-    FormWindow& mainWindow() { return mainWindow_; }
+    FormWindow& mainWindow() { return *mainWindow_; }
 
     // Runs the message loop until the main window is unloaded.
     int run();
 
 private:
+    // Declared in the order of use, so that the window goes before the form it shows and the
+    // form before the port it calls.
     Win32Port port_;
     Form1 form1_;
-    FormWindow& mainWindow_;
+    std::unique_ptr<FormWindow> mainWindow_;
 };
 
 }  // namespace pruhomat::win32

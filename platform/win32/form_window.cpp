@@ -1,9 +1,12 @@
 #include "form_window.h"
 
-#include <algorithm>
+#include <commctrl.h>
+#include <windowsx.h>
+
 #include <cmath>
 #include <variant>
 
+#include "dpi.h"
 #include "text.h"
 
 namespace pruhomat::win32 {
@@ -15,8 +18,10 @@ constexpr wchar_t formClass[] = L"PruhomatForm";
 constexpr wchar_t frameClass[] = L"PruhomatFrame";
 constexpr wchar_t pictureClass[] = L"PruhomatPicture";
 
-constexpr int standardDpi = 96;
 constexpr int captionIndent = 8;
+// The face the system keeps for its own dialogs: Tahoma, or its like, with every Czech letter.
+constexpr wchar_t dialogFace[] = L"MS Shell Dlg 2";
+constexpr double dialogPoints = 8;
 
 int systemColourIndex(forms::SystemColour colour) {
     switch (colour) {
@@ -32,6 +37,22 @@ int systemColourIndex(forms::SystemColour colour) {
             break;
     }
     return COLOR_BTNFACE;
+}
+
+Rgb faceColour() {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return {GetRValue(face), GetGValue(face), GetBValue(face)};
+}
+
+// The face a font was given by the system, which may be a substitute of its own choosing.
+bool hasFace(HFONT font, const std::wstring& face) {
+    HDC context = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(context, font);
+    wchar_t given[LF_FACESIZE]{};
+    GetTextFaceW(context, LF_FACESIZE, given);
+    SelectObject(context, previous);
+    ReleaseDC(nullptr, context);
+    return lstrcmpiW(given, face.c_str()) == 0;
 }
 
 COLORREF colourRef(const forms::Paint& paint) {
@@ -84,7 +105,7 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events
     const DWORD extendedStyle = WS_EX_CONTROLPARENT | (isDialog ? WS_EX_DLGMODALFRAME : 0);
     window_ = CreateWindowExW(extendedStyle, formClass, wide(form.looks().caption).c_str(), style, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
-    dpi_ = GetDpiForWindow(window_);
+    scale_ = forms::PixelScale(static_cast<int>(windowDpi(window_)));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(16)));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(32)));
     createChildren(forms::noParent, window_);
@@ -94,6 +115,7 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events
 }
 
 FormWindow::~FormWindow() {
+    events_.closed(*this);
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -136,7 +158,7 @@ HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
             extendedStyle |= WS_EX_CONTROLPARENT;
             break;
         case ControlKind::Label:
-            // Every label takes its clicks, so that none reaches a control behind it.
+            // Every label takes the pointer, so that no click reaches a control behind it.
             style |= SS_NOTIFY | SS_NOPREFIX | labelAlignment(control.alignment);
             break;
         case ControlKind::PictureBox:
@@ -170,19 +192,29 @@ HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
     if (control.kind() == ControlKind::OptionButton || control.kind() == ControlKind::CheckBox) {
         SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
+    if (control.kind() == ControlKind::Label) {
+        // The static control would report a quick second click as a double click.
+        SetWindowSubclass(handle, labelProcedure, index, reinterpret_cast<DWORD_PTR>(this));
+    }
     return handle;
 }
 
+forms::Rect FormWindow::pixelBox(std::size_t index) const {
+    const forms::Control& control = form_.controls()[index];
+    const SIZE picture = Pictures::size(control.picture, scale_.dpi());
+    return scale_.box(control.rect(), picture.cx, picture.cy);
+}
+
 void FormWindow::applyGeometry() {
-    RECT frame{0, 0, pixels(form_.looks().clientWidth), pixels(form_.looks().clientHeight)};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), dpi_);
+    RECT frame{0, 0, scale_.pixels(form_.looks().clientWidth), scale_.pixels(form_.looks().clientHeight)};
+    adjustWindowRect(frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), static_cast<UINT>(scale_.dpi()));
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t index = 0; index < handles_.size(); ++index) {
-        const forms::Rect& rect = form_.controls()[index].rect();
-        SetWindowPos(handles_[index], nullptr, pixels(rect.left), pixels(rect.top), pixels(rect.width),
-                     pixels(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        const forms::Rect box = pixelBox(index);
+        SetWindowPos(handles_[index], nullptr, box.left, box.top, box.width, box.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -192,24 +224,28 @@ void FormWindow::applyFonts() {
     }
 }
 
-// The system's default dialog font, or a named one, at the window's DPI.
+// The default dialog font, or a named one, at the window's DPI. Where the system has
+// no font of that name, the dialog face at the same size stands in rather than a substitute
+// that may lack room for the accents of Czech capitals.
 HFONT FormWindow::fontFor(const forms::Font& font) {
     const auto key = std::make_tuple(font.name, font.points, font.bold, font.charset);
     const auto found = fonts_.find(key);
     if (found != fonts_.end()) {
         return found->second;
     }
+    // The dialog font is 8 points of the dialog face, as in the system's own dialogs.
+    const double points = font.isDefault() ? dialogPoints : font.points;
     LOGFONTW looks{};
-    if (font.isDefault()) {
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof looks, &looks);
-        looks.lfHeight = MulDiv(looks.lfHeight, static_cast<int>(dpi_), standardDpi);
-    } else {
-        looks.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72));
-        looks.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-        looks.lfCharSet = static_cast<BYTE>(font.charset);
-        wide(font.name).copy(looks.lfFaceName, LF_FACESIZE - 1);
-    }
+    looks.lfHeight = -static_cast<LONG>(std::lround(points * scale_.dpi() / 72));
+    looks.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    looks.lfCharSet = font.isDefault() ? DEFAULT_CHARSET : static_cast<BYTE>(font.charset);
+    (font.isDefault() ? std::wstring(dialogFace) : wide(font.name)).copy(looks.lfFaceName, LF_FACESIZE - 1);
     HFONT created = CreateFontIndirectW(&looks);
+    if (!font.isDefault() && !hasFace(created, wide(font.name))) {
+        DeleteObject(created);
+        std::wstring(dialogFace).copy(looks.lfFaceName, LF_FACESIZE - 1);
+        created = CreateFontIndirectW(&looks);
+    }
     fonts_.emplace(key, created);
     return created;
 }
@@ -226,10 +262,6 @@ HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
     return found->second;
 }
 
-int FormWindow::pictureFactor() const {
-    return std::max(1, static_cast<int>(std::lround(static_cast<double>(dpi_) / standardDpi)));
-}
-
 void FormWindow::syncChanges() {
     for (const std::size_t index : form_.changedControls()) {
         const forms::Control& control = form_.controls()[index];
@@ -237,11 +269,14 @@ void FormWindow::syncChanges() {
         const std::uint8_t changed = form_.changedProperties(index);
         if (changed & forms::CaptionProperty) {
             SetWindowTextW(handle, wide(control.caption()).c_str());
+            if (control.kind() == ControlKind::Frame) {
+                // A frame paints its caption itself; the system only stores the text.
+                InvalidateRect(handle, nullptr, TRUE);
+            }
         }
         if (changed & forms::LeftProperty) {
-            const forms::Rect& rect = control.rect();
-            SetWindowPos(handle, nullptr, pixels(rect.left), pixels(rect.top), 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            const forms::Rect box = pixelBox(index);
+            SetWindowPos(handle, nullptr, box.left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         if (changed & forms::ValueProperty) {
             SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -328,8 +363,7 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
                 }
                 return 0;
             }
-            const int code = HIWORD(wParam);
-            if (id >= firstControlId && (code == BN_CLICKED || code == STN_CLICKED)) {
+            if (id >= firstControlId && HIWORD(wParam) == BN_CLICKED) {
                 clickControl(static_cast<std::size_t>(id - firstControlId));
             }
             return 0;
@@ -349,8 +383,12 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:
             events_.closeBox();
             return 0;
+        case WM_SYSCOLORCHANGE:
+            // The pictures are drawn anew on the new face colour at the next paint.
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_DPICHANGED: {
-            dpi_ = HIWORD(wParam);
+            scale_ = forms::PixelScale(HIWORD(wParam));
             releaseFonts();
             applyFonts();
             applyGeometry();
@@ -384,19 +422,53 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
                 paintPicture(window, index);
             }
             return 0;
-        case WM_LBUTTONDOWN:
-            pressed_ = index;
-            return 0;
-        case WM_LBUTTONUP:
-            if (pressed_ == index) {
-                pressed_ = forms::noParent;
-                clickControl(index);
-            }
-            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(fontFor(form_.controls()[index].font));
         default:
             break;
     }
+    if (pointerMessage(window, index, message, lParam)) {
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                            DWORD_PTR formWindow) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, labelProcedure, index);
+    } else if (reinterpret_cast<FormWindow*>(formWindow)->pointerMessage(window, index, message, lParam)) {
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Labels, pictures and frames click as a push button does: pressed and released inside the
+// control, however quickly a click follows the last one.
+bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            pressed_ = index;
+            SetCapture(window);
+            return true;
+        case WM_LBUTTONUP: {
+            const bool wasPressed = pressed_ == index;
+            pressed_ = forms::noParent;
+            ReleaseCapture();
+            RECT client{};
+            GetClientRect(window, &client);
+            if (wasPressed && PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                clickControl(index);
+            }
+            return true;
+        }
+        case WM_CAPTURECHANGED:
+            pressed_ = forms::noParent;
+            return false;
+        default:
+            return false;
+    }
 }
 
 void FormWindow::paintFrame(HWND window, std::size_t index) {
@@ -417,7 +489,7 @@ void FormWindow::paintFrame(HWND window, std::size_t index) {
         SetBkMode(context, OPAQUE);
         SetBkColor(context, colourRef(control.background()));
         SetTextColor(context, colourRef(control.foreground));
-        TextOutW(context, MulDiv(captionIndent, static_cast<int>(dpi_), standardDpi), 0, caption.c_str(),
+        TextOutW(context, scale_.fromStandard(captionIndent), 0, caption.c_str(),
                  static_cast<int>(caption.size()));
     }
     SelectObject(context, previousFont);
@@ -431,7 +503,7 @@ void FormWindow::paintPicture(HWND window, std::size_t index) {
     RECT client{};
     GetClientRect(window, &client);
     FillRect(context, &client, brushFor(control.background()));
-    if (HBITMAP bitmap = pictures_.bitmap(control.picture, pictureFactor())) {
+    if (HBITMAP bitmap = pictures_.bitmap(control.picture, scale_.dpi(), faceColour())) {
         HDC memory = CreateCompatibleDC(context);
         HGDIOBJ previous = SelectObject(memory, bitmap);
         BITMAP size{};

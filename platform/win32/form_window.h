@@ -10,6 +10,7 @@
 
 #include "form.h"
 #include "pictures.h"
+#include "pixel_scale.h"
 
 namespace pruhomat::win32 {
 
@@ -23,6 +24,7 @@ public:
     struct Events {
         std::function<void()> afterEvent;  // brings every open window up to date
         std::function<void()> closeBox;    // the title bar's close box was used
+        std::function<void(FormWindow&)> closed;  // the window is going
     };
 
     FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events events);
@@ -48,10 +50,13 @@ public:
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR index, DWORD_PTR formWindow);
     static void registerClasses();
 
     LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT controlMessage(HWND window, std::size_t index, UINT message, WPARAM wParam, LPARAM lParam);
+    bool pointerMessage(HWND window, std::size_t index, UINT message, LPARAM lParam);
     void createChildren(std::size_t parent, HWND parentWindow);
     HWND createControl(std::size_t index, HWND parentWindow);
     void applyGeometry();
@@ -60,8 +65,7 @@ private:
     void paintPicture(HWND window, std::size_t index);
     HBRUSH brushFor(const forms::Paint& paint);
     HFONT fontFor(const forms::Font& font);
-    int pixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
-    int pictureFactor() const;
+    forms::Rect pixelBox(std::size_t index) const;
     std::size_t controlMarked(bool forms::Control::*flag) const;
     void releaseFonts();
 
@@ -69,7 +73,7 @@ private:
     Pictures& pictures_;
     Events events_;
     HWND window_ = nullptr;
-    UINT dpi_ = 96;
+    forms::PixelScale scale_{forms::PixelScale::standardDpi};
     std::vector<HWND> handles_;
     std::size_t pressed_ = forms::noParent;
     std::map<COLORREF, HBRUSH> brushes_;

@@ -66,19 +66,26 @@ void Pictures::release() {
     }
 }
 
-HBITMAP Pictures::bitmap(ImageId id, int factor) {
+HBITMAP Pictures::bitmap(ImageId id, int dotsPerInch, Rgb face) {
     if (id == ImageId::NoImage) {
         return nullptr;
     }
     // All pictures at once, so the program's GDI objects stay the same from the first paint on.
-    if (factor != factor_) {
+    if (dotsPerInch != dpi_ || face != face_ || bitmaps_[1] == nullptr) {
         release();
-        factor_ = factor;
+        dpi_ = dotsPerInch;
+        face_ = face;
         for (std::size_t picture = 1; picture < bitmaps_.size(); ++picture) {
-            bitmaps_[picture] = createBitmap(enlarged(image(static_cast<ImageId>(picture)), factor));
+            const Image& drawn = image(static_cast<ImageId>(picture));
+            bitmaps_[picture] = createBitmap(scaledForDpi(onFace(drawn, face), dotsPerInch));
         }
     }
     return bitmaps_.at(static_cast<std::size_t>(id));
+}
+
+SIZE Pictures::size(ImageId id, int dotsPerInch) {
+    const Image& drawn = image(id);
+    return {scaledLength(drawn.width, dotsPerInch), scaledLength(drawn.height, dotsPerInch)};
 }
 
 HICON Pictures::icon(int size) {

@@ -4,11 +4,12 @@
 
 #include <array>
 
+#include "colour_code.h"
 #include "image_id.h"
 
 namespace pruhomat::win32 {
 
-// The pictures as device-independent bitmaps, enlarged by a whole factor for the screen's DPI.
+// The pictures as device-independent bitmaps at the window's density, on the window's face colour.
 class Pictures {
 public:
     Pictures() = default;
@@ -16,15 +17,19 @@ public:
     Pictures& operator=(const Pictures&) = delete;
     ~Pictures();
 
-    // A bitmap the caller must not delete; null for no picture.
-    HBITMAP bitmap(ImageId id, int factor);
+    // A bitmap the caller must not delete; null for no picture. All of them are made anew when
+    // the density or the face colour changes.
+    HBITMAP bitmap(ImageId id, int dotsPerInch, Rgb face);
+    // The size of a picture as drawn at a density; 0 by 0 for no picture.
+    static SIZE size(ImageId id, int dotsPerInch);
     // A window icon of the given size in pixels, made from the shared icon pixels.
     HICON icon(int size);
 
 private:
     void release();
 
-    int factor_ = 0;
+    int dpi_ = 0;
+    Rgb face_{};
     std::array<HBITMAP, static_cast<std::size_t>(ImageId::Penguin) + 1> bitmaps_{};
     std::array<HICON, 2> icons_{};
 };

@@ -10,21 +10,26 @@ namespace pruhomat::win32 {
 
 Win32Port::~Win32Port() = default;
 
-FormWindow& Win32Port::createWindow(forms::Form& form, HWND owner) {
+std::unique_ptr<FormWindow> Win32Port::createWindow(forms::Form& form, HWND owner) {
     FormWindow::Events events{[this] { syncAll(); },
                               [this, &form] {
                                   // The close box acts as the cancel button where there is one.
                                   if (!windowOf(form)->clickCancelButton()) {
                                       unload(form);
                                   }
+                              },
+                              [this](FormWindow& closed) {
+                                  std::erase(windows_, &closed);
+                                  std::erase(unloaded_, &closed);
                               }};
-    windows_.push_back(std::make_unique<FormWindow>(form, pictures_, owner, std::move(events)));
-    return *windows_.back();
+    auto window = std::make_unique<FormWindow>(form, pictures_, owner, std::move(events));
+    windows_.push_back(window.get());
+    return window;
 }
 
-FormWindow& Win32Port::openMainWindow(forms::Form& form) {
-    FormWindow& window = createWindow(form, nullptr);
-    window.showCentred();
+std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
+    auto window = createWindow(form, nullptr);
+    window->showCentred();
     return window;
 }
 
@@ -46,26 +51,30 @@ void Win32Port::shellExecute(forms::WindowHandle parent, std::string_view operat
 
 void Win32Port::showModal(forms::Form& form) {
     HWND owner = windows_.front()->handle();
-    FormWindow& dialog = createWindow(form, owner);
+    HWND focused = GetFocus();
+    auto dialog = createWindow(form, owner);
     EnableWindow(owner, FALSE);
-    dialog.showCentred();
-    dialog.focusDefaultButton();
+    dialog->showCentred();
+    dialog->focusDefaultButton();
     MSG message{};
-    while (isOpen(dialog)) {
+    while (isOpen(*dialog)) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (!IsDialogMessageW(dialog.handle(), &message)) {
+        if (!IsDialogMessageW(dialog->handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    // The owner comes back before the dialog goes, so that it gets the activation.
+    // The owner is enabled while the dialog is still there, so that the system hands the
+    // activation back to it and to no other program's window.
     EnableWindow(owner, TRUE);
+    dialog.reset();
     SetActiveWindow(owner);
-    std::erase(unloaded_, &dialog);
-    std::erase_if(windows_, [&](const auto& window) { return window.get() == &dialog; });
+    if (IsWindow(focused) && IsChild(owner, focused)) {
+        SetFocus(focused);
+    }
 }
 
 bool Win32Port::isOpen(const FormWindow& window) const {
@@ -78,15 +87,15 @@ void Win32Port::unload(forms::Form& form) {
         return;
     }
     unloaded_.push_back(window);
-    ShowWindow(window->handle(), SW_HIDE);
-    // The main window takes the program with it.
-    if (window == windows_.front().get()) {
+    // The main window takes the program with it; a dialog goes once its modal loop has ended.
+    if (window == windows_.front()) {
+        ShowWindow(window->handle(), SW_HIDE);
         PostQuitMessage(0);
     }
 }
 
 forms::WindowHandle Win32Port::windowHandle(const forms::Control& control) {
-    for (const auto& window : windows_) {
+    for (FormWindow* window : windows_) {
         if (window->form().owns(control)) {
             return reinterpret_cast<forms::WindowHandle>(window->handleOf(control.name()));
         }
@@ -95,16 +104,16 @@ forms::WindowHandle Win32Port::windowHandle(const forms::Control& control) {
 }
 
 FormWindow* Win32Port::windowOf(const forms::Form& form) {
-    for (const auto& window : windows_) {
+    for (FormWindow* window : windows_) {
         if (&window->form() == &form) {
-            return window.get();
+            return window;
         }
     }
     return nullptr;
 }
 
 void Win32Port::syncAll() {
-    for (const auto& window : windows_) {
+    for (FormWindow* window : windows_) {
         window->syncChanges();
     }
 }

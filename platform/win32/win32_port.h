@@ -17,8 +17,9 @@ public:
     Win32Port() = default;
     ~Win32Port() override;
 
-    // Opens the main window, centred; unloading its form ends the message loop.
-    FormWindow& openMainWindow(forms::Form& form);
+    // Opens the main window, centred; unloading its form ends the message loop. The caller
+    // keeps the window, and must close it before the form goes.
+    std::unique_ptr<FormWindow> openMainWindow(forms::Form& form);
 
     int messageBox(std::string_view prompt, std::string_view title, int style) override;
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
@@ -34,11 +35,11 @@ public:
     void syncAll();
 
 private:
-    FormWindow& createWindow(forms::Form& form, HWND owner);
+    std::unique_ptr<FormWindow> createWindow(forms::Form& form, HWND owner);
     bool isOpen(const FormWindow& window) const;
 
     Pictures pictures_;
-    std::vector<std::unique_ptr<FormWindow>> windows_;  // the main window first
+    std::vector<FormWindow*> windows_;  // the open windows, the main window first
     std::vector<const FormWindow*> unloaded_;
 };
 

@@ -1,4 +1,5 @@
-# The program must import ShellExecuteA from shell32.dll itself.
+# The program must import ShellExecuteA from shell32.dll itself, and nothing that Windows 7
+# lacks: the DPI functions of Windows 10 are looked up when it runs.
 execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${EXE} OUTPUT_VARIABLE table RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "objdump could not read ${EXE}")
@@ -16,4 +17,10 @@ string(FIND "${shell32}" "shellexecutea" found)
 if(found EQUAL -1)
   message(FATAL_ERROR "${EXE} does not import ShellExecuteA from shell32.dll")
 endif()
-message(STATUS "ShellExecuteA is imported from shell32.dll")
+foreach(newer getdpiforwindow fordpi dpiawarenesscontext getdpiforsystem)
+  string(FIND "${table}" "${newer}" found)
+  if(NOT found EQUAL -1)
+    message(FATAL_ERROR "${EXE} imports a function of Windows 10 (${newer}), so it would not start on Windows 7")
+  endif()
+endforeach()
+message(STATUS "ShellExecuteA is imported from shell32.dll, and nothing newer than Windows 7")
