@@ -57,8 +57,10 @@ void addPaletteRows(std::vector<forms::LayoutEntry>& layout) {
         values.push_back(
             {label("Label" + std::to_string(row + 11), entry->valueText, {240, top, valueWidth, paletteRowHeight}), "Paleta"});
     }
-    layout.insert(layout.end(), names.begin(), names.end());
-    layout.insert(layout.end(), values.begin(), values.end());
+    // Rows overlap by a pixel; each lower row lies in front, so that the row above never covers
+    // the accents on a name's capital.
+    layout.insert(layout.end(), names.rbegin(), names.rend());
+    layout.insert(layout.end(), values.rbegin(), values.rend());
 }
 
 }  // namespace

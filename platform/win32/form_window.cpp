@@ -233,12 +233,13 @@ HFONT FormWindow::fontFor(const forms::Font& font) {
     if (found != fonts_.end()) {
         return found->second;
     }
-    // The dialog font is 8 points of the dialog face, as in the system's own dialogs.
+    // The dialog font is 8 points of the dialog face, as in the system's own dialogs, with the
+    // Central European character set: in the Western one some faces draw Ž without its caron.
     const double points = font.isDefault() ? dialogPoints : font.points;
     LOGFONTW looks{};
     looks.lfHeight = -static_cast<LONG>(std::lround(points * scale_.dpi() / 72));
     looks.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    looks.lfCharSet = font.isDefault() ? DEFAULT_CHARSET : static_cast<BYTE>(font.charset);
+    looks.lfCharSet = font.isDefault() ? EASTEUROPE_CHARSET : static_cast<BYTE>(font.charset);
     (font.isDefault() ? std::wstring(dialogFace) : wide(font.name)).copy(looks.lfFaceName, LF_FACESIZE - 1);
     HFONT created = CreateFontIndirectW(&looks);
     if (!font.isDefault() && !hasFace(created, wide(font.name))) {

@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -24,6 +25,7 @@ std::vector<RegisteredTest>& tests() {
 }
 
 int failuresOfCurrentTest = 0;
+int dpiExpected = 0;
 
 // The centre of a control in its form's client area, in pixels at 96 dots per inch.
 POINT centreOf(forms::Form& form, std::string_view name) {
@@ -105,6 +107,97 @@ std::string Driver::caption(HWND window) {
     return win32::utf8(text);
 }
 
+namespace user {
+
+POINT centreOf(HWND control) {
+    RECT bounds{};
+    GetWindowRect(control, &bounds);
+    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+namespace {
+
+void sendMouse(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute positions run from 0 to 65535 across the primary screen.
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void moveTo(POINT screen) { sendMouse(screen, 0); }
+void press(POINT screen) { sendMouse(screen, MOUSEEVENTF_LEFTDOWN); }
+void release(POINT screen) { sendMouse(screen, MOUSEEVENTF_LEFTUP); }
+
+void click(POINT screen) {
+    press(screen);
+    release(screen);
+}
+
+void click(HWND control) { click(centreOf(control)); }
+
+void key(WORD virtualKey) {
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof inputs[0]);
+}
+
+}  // namespace user
+
+bool waitUntil(const std::function<bool()>& condition) {
+    const ULONGLONG deadline = GetTickCount64() + settleTimeout;
+    while (!condition()) {
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
+Screenshot screenshot(RECT area) {
+    Screenshot shot{area, {}};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = shot.width();
+    info.bmiHeader.biHeight = -shot.height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, shot.width(), shot.height(), screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    shot.pixels.reserve(static_cast<std::size_t>(shot.width() * shot.height()));
+    for (int index = 0; index < shot.width() * shot.height(); ++index) {
+        shot.pixels.push_back(pixels[index] & 0xFFFFFFu);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+Screenshot screenshot(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return screenshot(bounds);
+}
+
+int expectedDpi() { return dpiExpected; }
+
 bool registerTest(const char* name, TestBody body) {
     tests().push_back({name, body});
     return true;
@@ -119,10 +212,11 @@ void recordFailure(const char* file, int line, const std::string& message) {
 }  // namespace pruhomat::testing
 
 // Each test gets a fresh program: its window runs on this thread, the test on a second one.
-// An argument picks the tests whose names contain it.
+// An argument picks the tests whose names contain it; a second gives the density they expect.
 int main(int argc, char** argv) {
     const std::string_view filter = argc > 1 ? argv[1] : "";
     using namespace pruhomat::testing;
+    dpiExpected = argc > 2 ? std::atoi(argv[2]) : 0;
     WNDCLASSW syncClass{};
     syncClass.lpfnWndProc = syncProcedure;
     syncClass.hInstance = GetModuleHandleW(nullptr);

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "application.h"
 
@@ -49,6 +52,38 @@ private:
     DWORD windowThread_;
     HANDLE settled_;
 };
+
+// Input as the user gives it: SendInput at points of the screen, handled by the window's own loop.
+namespace user {
+POINT centreOf(HWND control);
+void moveTo(POINT screen);
+void press(POINT screen);
+void release(POINT screen);
+void click(POINT screen);
+void click(HWND control);
+void key(WORD virtualKey);
+}  // namespace user
+
+// True once the condition holds; false if it has not held within ten seconds.
+bool waitUntil(const std::function<bool()>& condition);
+
+// What the screen shows in a rectangle of screen pixels, as 0xRRGGBB values row by row.
+struct Screenshot {
+    RECT area{};
+    std::vector<std::uint32_t> pixels;
+
+    int width() const { return static_cast<int>(area.right - area.left); }
+    int height() const { return static_cast<int>(area.bottom - area.top); }
+    // At a screen point inside the area.
+    std::uint32_t at(LONG x, LONG y) const {
+        return pixels[static_cast<std::size_t>((y - area.top) * width() + (x - area.left))];
+    }
+};
+Screenshot screenshot(RECT area);
+Screenshot screenshot(HWND window);  // the window's whole rectangle
+
+// The density the test expects the windows to have, given on the command line; 0 for any.
+int expectedDpi();
 
 using TestBody = void (*)(Driver&);
 bool registerTest(const char* name, TestBody body);

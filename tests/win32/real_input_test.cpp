@@ -1,0 +1,64 @@
+#include "harness.h"
+
+// The program driven by SendInput and its own message loop, as a user's mouse drives it.
+
+namespace {
+
+using pruhomat::testing::Driver;
+namespace user = pruhomat::testing::user;
+using pruhomat::testing::waitUntil;
+
+bool checked(Driver& driver, const char* name) {
+    return SendMessageW(driver.handleOf(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+HWND focusOf(Driver& driver) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(driver.windowThread(), &info);
+    return info.hwndFocus;
+}
+
+}  // namespace
+
+WINDOW_TEST(QuickRepeatedClicksEachEnterAColour) {
+    user::click(driver.handleOf("automat"));
+    CHECK(waitUntil([&] { return checked(driver, "automat"); }));
+    user::click(driver.handleOf("b1"));
+    CHECK(waitUntil([&] { return driver.visible("sipka1"); }));
+    user::click(driver.handleOf("b1"));
+    CHECK(waitUntil([&] { return driver.visible("sipka2"); }));
+    // Black twice, the second click well inside the double-click time.
+    user::click(driver.handleOf("b0"));
+    Sleep(100);
+    user::click(driver.handleOf("b0"));
+    CHECK(waitUntil([&] { return driver.visible("sipka4"); }));
+    CHECK(driver.visible("p11") && driver.visible("p20") && driver.visible("p30"));
+
+    // A press on red dragged away and released elsewhere enters nothing: the orange that
+    // follows still goes into band 4.
+    user::press(user::centreOf(driver.handleOf("b2")));
+    user::moveTo(user::centreOf(driver.handleOf("Label21")));
+    user::release(user::centreOf(driver.handleOf("Label21")));
+    user::click(driver.handleOf("b3"));
+    CHECK(waitUntil([&] { return driver.visible("sipka5"); }));
+    CHECK(driver.visible("p43"));
+    CHECK(!driver.visible("p42"));
+}
+
+WINDOW_TEST(AboutDialogGivesActivationAndFocusBack) {
+    HWND info = driver.handleOf("Info_pr");
+    user::click(info);
+    HWND dialog = Driver::waitForWindow(L"PruhomatForm", L" O programu...");
+    CHECK(dialog != nullptr);
+    if (dialog == nullptr) {
+        return;
+    }
+    pruhomat::forms::Form& about = driver.application().form1().about()->form();
+    user::click(GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK"))));
+    CHECK(waitUntil([&] { return !IsWindow(dialog); }));
+    CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
+    CHECK(focusOf(driver) == info);
+    user::click(driver.handleOf("p19"));
+    CHECK(waitUntil([&] { return driver.visible("sipka1"); }));
+}
