@@ -9,16 +9,16 @@ namespace {
 
 // The controls were laid out for a narrow dialog font; Liberation Sans keeps those metrics where
 // the wider default sans face would cut the colour names short. FLTK's Xft names start with the style.
-Scaling withDialogFont(Scaling scaling) {
+forms::PixelScale withDialogFont(forms::PixelScale scale) {
     Fl::set_font(FL_HELVETICA, " Liberation Sans");
     Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
-    return scaling;
+    return scale;
 }
 
 }  // namespace
 
 Application::Application()
-    : port_(withDialogFont(Scaling::fromDisplay())),
+    : port_(withDialogFont(scaleOfDisplay())),
       form1_(port_, regionalDecimalSeparator()),
       mainWindow_(port_.openMainWindow(form1_.form())) {}
 

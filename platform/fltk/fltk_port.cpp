@@ -13,8 +13,20 @@
 extern char** environ;
 
 namespace pruhomat::fltk {
+namespace {
 
-FltkPort::FltkPort(Scaling scaling) : scaling_(scaling), images_(scaling.factor()) {
+// The colour FLTK paints a window's face in, round which the pictures must not show a box.
+Rgb faceColour() {
+    unsigned char red = 0;
+    unsigned char green = 0;
+    unsigned char blue = 0;
+    Fl::get_color(FL_BACKGROUND_COLOR, red, green, blue);
+    return {red, green, blue};
+}
+
+}  // namespace
+
+FltkPort::FltkPort(forms::PixelScale scale) : scale_(scale), images_(scale.dpi(), faceColour()) {
     // Programs opened for the links are never waited for; let them leave no zombies behind.
     struct sigaction ignoreChildren {};
     ignoreChildren.sa_handler = SIG_DFL;
@@ -24,19 +36,20 @@ FltkPort::FltkPort(Scaling scaling) : scaling_(scaling), images_(scaling.factor(
 
 FltkPort::~FltkPort() = default;
 
-FormWindow& FltkPort::createWindow(forms::Form& form) {
-    auto window = std::make_unique<FormWindow>(form, scaling_, images_, [this] { syncAll(); });
+std::unique_ptr<FormWindow> FltkPort::createWindow(forms::Form& form) {
+    FormWindow::Events events{[this] { syncAll(); }, [this](FormWindow& closed) { std::erase(windows_, &closed); }};
+    auto window = std::make_unique<FormWindow>(form, scale_, images_, std::move(events));
     const Fl_RGB_Image* icons[] = {images_.icon(16), images_.icon(32)};
     window->icons(icons, 2);
     window->callback(onCloseBox, this);
     window->centreOnScreen();
-    windows_.push_back(std::move(window));
-    return *windows_.back();
+    windows_.push_back(window.get());
+    return window;
 }
 
-FormWindow& FltkPort::openMainWindow(forms::Form& form) {
-    FormWindow& window = createWindow(form);
-    window.show();
+std::unique_ptr<FormWindow> FltkPort::openMainWindow(forms::Form& form) {
+    auto window = createWindow(form);
+    window->show();
     return window;
 }
 
@@ -62,15 +75,13 @@ void FltkPort::shellExecute(forms::WindowHandle, std::string_view, std::string_v
 }
 
 void FltkPort::showModal(forms::Form& form) {
-    FormWindow& window = createWindow(form);
-    window.set_modal();
-    window.show();
-    window.focusDefaultButton();
-    while (window.shown()) {
+    auto window = createWindow(form);
+    window->set_modal();
+    window->show();
+    window->focusDefaultButton();
+    while (window->shown()) {
         Fl::wait();
     }
-    const auto found = std::find_if(windows_.begin(), windows_.end(), [&](const auto& open) { return open.get() == &window; });
-    windows_.erase(found);
 }
 
 void FltkPort::unload(forms::Form& form) {
@@ -79,8 +90,8 @@ void FltkPort::unload(forms::Form& form) {
         return;
     }
     // The main window takes the program with it.
-    if (window == windows_.front().get()) {
-        for (const auto& open : windows_) {
+    if (window == windows_.front()) {
+        for (FormWindow* open : windows_) {
             open->hide();
         }
         return;
@@ -89,7 +100,7 @@ void FltkPort::unload(forms::Form& form) {
 }
 
 forms::WindowHandle FltkPort::windowHandle(const forms::Control& control) {
-    for (const auto& window : windows_) {
+    for (FormWindow* window : windows_) {
         if (window->form().owns(control)) {
             return reinterpret_cast<forms::WindowHandle>(window->widget(control.name()));
         }
@@ -98,16 +109,16 @@ forms::WindowHandle FltkPort::windowHandle(const forms::Control& control) {
 }
 
 FormWindow* FltkPort::windowOf(const forms::Form& form) {
-    for (const auto& window : windows_) {
+    for (FormWindow* window : windows_) {
         if (&window->form() == &form) {
-            return window.get();
+            return window;
         }
     }
     return nullptr;
 }
 
 void FltkPort::syncAll() {
-    for (const auto& window : windows_) {
+    for (FormWindow* window : windows_) {
         window->syncChanges();
     }
 }

@@ -13,11 +13,12 @@ namespace pruhomat::fltk {
 // The platform as FLTK gives it: native windows for forms, fl_message, xdg-open.
 class FltkPort : public forms::PlatformPort {
 public:
-    explicit FltkPort(Scaling scaling);
+    explicit FltkPort(forms::PixelScale scale);
     ~FltkPort() override;
 
-    // Opens the main window, centred, and keeps it until the form is unloaded.
-    FormWindow& openMainWindow(forms::Form& form);
+    // Opens the main window, centred. The caller keeps the window, and must close it before
+    // the form goes.
+    std::unique_ptr<FormWindow> openMainWindow(forms::Form& form);
 
     int messageBox(std::string_view prompt, std::string_view title, int style) override;
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
@@ -33,12 +34,12 @@ public:
     void syncAll();
 
 private:
-    FormWindow& createWindow(forms::Form& form);
+    std::unique_ptr<FormWindow> createWindow(forms::Form& form);
     static void onCloseBox(Fl_Widget* window, void* port);
 
-    Scaling scaling_;
+    forms::PixelScale scale_;
     ImageCache images_;
-    std::vector<std::unique_ptr<FormWindow>> windows_;
+    std::vector<FormWindow*> windows_;  // the open windows, the main window first
 };
 
 }  // namespace pruhomat::fltk

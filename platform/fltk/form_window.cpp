@@ -5,6 +5,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/x.H>
 
 #include <algorithm>
 #include <cmath>
@@ -44,12 +45,12 @@ Fl_Align flAlign(forms::Alignment alignment) {
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form, const Scaling& scaling, ImageCache& images, std::function<void()> afterEvent)
-    : Fl_Double_Window(scaling.pixels(form.looks().clientWidth), scaling.pixels(form.looks().clientHeight)),
+FormWindow::FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageCache& images, Events events)
+    : Fl_Double_Window(scale.pixels(form.looks().clientWidth), scale.pixels(form.looks().clientHeight)),
       form_(form),
-      scaling_(scaling),
+      scale_(scale),
       images_(images),
-      afterEvent_(std::move(afterEvent)),
+      events_(std::move(events)),
       widgets_(form.controls().size(), nullptr) {
     copy_label(form.looks().caption.c_str());
     color(toFlColor(forms::SystemColour::ButtonFace));
@@ -57,6 +58,22 @@ FormWindow::FormWindow(forms::Form& form, const Scaling& scaling, ImageCache& im
     buildChildren(forms::noParent);
     end();
     form_.clearChanges();
+}
+
+FormWindow::~FormWindow() { events_.closed(*this); }
+
+void FormWindow::show() {
+    Fl_Double_Window::show();
+    // FLTK would capitalise the class; the desktop entry names it as the program is named.
+    static char programName[] = "pruhomat";
+    XClassHint classHint{programName, programName};
+    XSetClassHint(fl_display, fl_xid(this), &classHint);
+}
+
+forms::Rect FormWindow::pixelBox(std::size_t index) {
+    const forms::Control& control = form_.controls()[index];
+    const Fl_RGB_Image* picture = images_.picture(control.picture);
+    return scale_.box(control.rect(), picture != nullptr ? picture->w() : 0, picture != nullptr ? picture->h() : 0);
 }
 
 // FLTK draws a group's children first to last, so the front-most control is added last.
@@ -77,10 +94,11 @@ void FormWindow::buildChildren(std::size_t parent) {
 Fl_Widget* FormWindow::createWidget(std::size_t index) {
     const forms::Control& control = form_.controls()[index];
     const forms::Rect onForm = form_.rectOnForm(index);
-    const int x = scaling_.pixels(onForm.left);
-    const int y = scaling_.pixels(onForm.top);
-    const int width = scaling_.pixels(control.rect().width);
-    const int height = scaling_.pixels(control.rect().height);
+    const forms::Rect box = pixelBox(index);
+    const int x = scale_.pixels(onForm.left);
+    const int y = scale_.pixels(onForm.top);
+    const int width = box.width;
+    const int height = box.height;
     Fl_Widget* widget = nullptr;
     switch (control.kind()) {
         case ControlKind::Frame:
@@ -132,7 +150,7 @@ void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
     const int fontPixels = control.font.isDefault()
                                ? defaultFontPixels
                                : static_cast<int>(std::lround(control.font.points * pixelsPerPoint));
-    widget.labelsize(scaling_.fontPixels(fontPixels));
+    widget.labelsize(scale_.fromStandard(fontPixels));
     widget.labelcolor(toFlColor(control.foreground));
     widget.color(toFlColor(control.background()));
     if (auto* button = dynamic_cast<Fl_Button*>(&widget)) {
@@ -168,7 +186,7 @@ void FormWindow::syncChanges() {
             if (widget.parent() != nullptr) {
                 widget.parent()->redraw();
             }
-            widget.position(scaling_.pixels(form_.rectOnForm(index).left), widget.y());
+            widget.position(scale_.pixels(form_.rectOnForm(index).left), widget.y());
         }
         if (changed & forms::VisibleProperty) {
             if (control.visible()) {
@@ -199,11 +217,7 @@ void FormWindow::focusDefaultButton() {
 }
 
 std::size_t FormWindow::hitTestAtPointer() const {
-    // The centre of the pixel under the pointer, in twips.
-    const int factor = scaling_.factor();
-    const int x = ((2 * Fl::event_x() + 1) * 15) / (2 * factor);
-    const int y = ((2 * Fl::event_y() + 1) * 15) / (2 * factor);
-    return form_.hitTest(x, y);
+    return form_.hitTest(scale_.twipsAt(Fl::event_x()), scale_.twipsAt(Fl::event_y()));
 }
 
 // Buttons, option buttons and the check box are FLTK's own widgets and handle the pointer
@@ -224,7 +238,7 @@ std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
 
 void FormWindow::clickControl(std::size_t index) {
     form_.click(index);
-    afterEvent_();
+    events_.afterEvent();
 }
 
 int FormWindow::handle(int event) {

@@ -16,8 +16,18 @@ namespace pruhomat::fltk {
 // the form after every event.
 class FormWindow : public Fl_Double_Window {
 public:
-    // afterEvent runs once an event has been handled, to bring every open window up to date.
-    FormWindow(forms::Form& form, const Scaling& scaling, ImageCache& images, std::function<void()> afterEvent);
+    struct Events {
+        std::function<void()> afterEvent;         // brings every open window up to date
+        std::function<void(FormWindow&)> closed;  // the window is going
+    };
+
+    FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageCache& images, Events events);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow() override;
+
+    // Shows the window with the program's window class, by which desktops match it to its entry.
+    void show() override;
 
     forms::Form& form() { return form_; }
     Fl_Widget* widget(std::string_view name) { return widgets_.at(form_.indexOf(name)); }
@@ -38,15 +48,16 @@ private:
     Fl_Widget* createWidget(std::size_t index);
     void applyLooks(Fl_Widget& widget, const forms::Control& control);
     std::size_t hitTestAtPointer() const;
+    forms::Rect pixelBox(std::size_t index);
     bool takesClicksItself(std::size_t index) const;
     // The control marked by a flag such as isDefault; noParent where none is.
     std::size_t controlMarked(bool forms::Control::*flag) const;
     static void onWidgetCallback(Fl_Widget* widget, void* data);
 
     forms::Form& form_;
-    Scaling scaling_;
+    forms::PixelScale scale_;
     ImageCache& images_;
-    std::function<void()> afterEvent_;
+    Events events_;
     std::vector<Fl_Widget*> widgets_;
     std::size_t pressed_ = forms::noParent;
 };

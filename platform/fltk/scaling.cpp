@@ -8,19 +8,11 @@
 
 namespace pruhomat::fltk {
 
-int Scaling::factorForDpi(double dotsPerInch) {
-    constexpr double standardDpi = 96;
-    constexpr double highDensityDpi = 144;
-    if (!(dotsPerInch >= highDensityDpi)) {
-        return 1;
-    }
-    return static_cast<int>(std::lround(dotsPerInch / standardDpi));
-}
-
-Scaling Scaling::fromDisplay() {
+forms::PixelScale scaleOfDisplay() {
     fl_open_display();
     const char* setting = XGetDefault(fl_display, "Xft", "dpi");
-    return Scaling(setting == nullptr ? 1 : factorForDpi(std::strtod(setting, nullptr)));
+    const double dpi = setting == nullptr ? forms::PixelScale::standardDpi : std::strtod(setting, nullptr);
+    return forms::PixelScale(static_cast<int>(std::lround(dpi)));
 }
 
 }  // namespace pruhomat::fltk

@@ -9,12 +9,11 @@ namespace pruhomat::fltk {
 
 Fl_RGB_Image* ImageCache::convert(const Image& source, Entry& entry) {
     if (!entry.image) {
-        const Image scaled = enlarged(source, factor_);
-        entry.bytes.reserve(scaled.pixels.size() * 3);
-        for (const Rgb& pixel : scaled.pixels) {
+        entry.bytes.reserve(source.pixels.size() * 3);
+        for (const Rgb& pixel : source.pixels) {
             entry.bytes.insert(entry.bytes.end(), {pixel.red, pixel.green, pixel.blue});
         }
-        entry.image = std::make_unique<Fl_RGB_Image>(entry.bytes.data(), scaled.width, scaled.height, 3);
+        entry.image = std::make_unique<Fl_RGB_Image>(entry.bytes.data(), source.width, source.height, 3);
     }
     return entry.image.get();
 }
@@ -23,7 +22,8 @@ Fl_RGB_Image* ImageCache::picture(ImageId id) {
     if (id == ImageId::NoImage) {
         return nullptr;
     }
-    return convert(image(id), pictures_.at(static_cast<std::size_t>(id)));
+    Entry& entry = pictures_.at(static_cast<std::size_t>(id));
+    return entry.image ? entry.image.get() : convert(scaledForDpi(onFace(image(id), face_), dpi_), entry);
 }
 
 Fl_RGB_Image* ImageCache::icon(int size) { return convert(windowIcon(size), icons_.at(size == 16 ? 0 : 1)); }

@@ -13,10 +13,11 @@
 
 namespace pruhomat::fltk {
 
-// The pictures as FLTK images, enlarged once for the screen's factor and shared by every box.
+// The pictures as FLTK images at the screen's density on the window's face colour, made once
+// and shared by every box; the window icons as drawn.
 class ImageCache {
 public:
-    explicit ImageCache(int factor) : factor_(factor) {}
+    ImageCache(int dotsPerInch, Rgb face) : dpi_(dotsPerInch), face_(face) {}
     ImageCache(const ImageCache&) = delete;
     ImageCache& operator=(const ImageCache&) = delete;
 
@@ -28,9 +29,10 @@ private:
         std::vector<unsigned char> bytes;
         std::unique_ptr<Fl_RGB_Image> image;
     };
-    Fl_RGB_Image* convert(const Image& source, Entry& entry);
+    static Fl_RGB_Image* convert(const Image& source, Entry& entry);
 
-    int factor_;
+    int dpi_;
+    Rgb face_;
     std::vector<Entry> pictures_{static_cast<std::size_t>(ImageId::Penguin) + 1};
     std::array<Entry, 2> icons_;
 };

@@ -129,15 +129,5 @@ TEST_F(PointerEntry, ResultButtonShowsTheUnitPicture) {
     EXPECT_FALSE(shown("sipka4"));
 }
 
-TEST(Scaling, FollowsTheScreenDensityInWholeSteps) {
-    EXPECT_EQ(fltk::Scaling::factorForDpi(96), 1);
-    EXPECT_EQ(fltk::Scaling::factorForDpi(143), 1);
-    EXPECT_EQ(fltk::Scaling::factorForDpi(144), 2);
-    EXPECT_EQ(fltk::Scaling::factorForDpi(192), 2);
-    EXPECT_EQ(fltk::Scaling::factorForDpi(288), 3);
-    EXPECT_EQ(fltk::Scaling(2).pixels(1095), 146);
-    EXPECT_EQ(fltk::Scaling(1).pixels(260), 17);
-}
-
 }  // namespace
 }  // namespace pruhomat::testing

@@ -58,4 +58,21 @@ TEST(Enlarged, TurnsEachPixelIntoASquareBlock) {
     EXPECT_THROW(pruhomat::enlarged(original, 0), std::invalid_argument);
 }
 
+TEST(ScaledForDpi, RepeatsPixelsAtWholeFactorsAndAveragesBetween) {
+    const Rgb black{0, 0, 0};
+    const Rgb white{0xFF, 0xFF, 0xFF};
+    const Image original{2, 1, {black, white}};
+    EXPECT_EQ(pruhomat::scaledForDpi(original, 192).pixels, pruhomat::enlarged(original, 2).pixels);
+    // At 150 % the middle pixel covers half of each.
+    const Image half = pruhomat::scaledForDpi(original, 144);
+    ASSERT_EQ(half.width, 3);
+    ASSERT_EQ(half.height, 2);
+    EXPECT_EQ(half.at(0, 0), black);
+    EXPECT_EQ(half.at(1, 1), (Rgb{0x80, 0x80, 0x80}));
+    EXPECT_EQ(half.at(2, 0), white);
+    // Sizes round up, so a picture always covers its box: 19 pixels at 175 % are 33.25.
+    EXPECT_EQ(pruhomat::scaledForDpi(pruhomat::image(ImageId::BandWhite), 168).width, 34);
+}
+
 }  // namespace
+
