@@ -44,13 +44,6 @@ std::string className(HWND window) {
     return pruhomat::win32::utf8(name);
 }
 
-HWND focusOf(Driver& driver) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(driver.windowThread(), &info);
-    return info.hwndFocus;
-}
-
 }  // namespace
 
 WINDOW_TEST(ZeroRuleMessageBox) {
@@ -105,7 +98,7 @@ WINDOW_TEST(AboutDialogIsModalOpensLinksAndClosesOnEscape) {
             return GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf(name)));
         };
         CHECK_EQ(driver.caption(handle("Label1")), std::string("\r\nVirtuální pruhomat verze 1.0\r\nAutor: Zelvotron"));
-        CHECK(focusOf(driver) == handle("cmdOK"));
+        CHECK(driver.focused() == handle("cmdOK"));
 
         shellCalls.clear();
         driver.click(dialog, about, "Frame2");
@@ -122,7 +115,7 @@ WINDOW_TEST(AboutDialogIsModalOpensLinksAndClosesOnEscape) {
         }
         CHECK(IsWindowVisible(dialog));
 
-        driver.pressKey(focusOf(driver), closingKey);
+        driver.pressKey(driver.focused(), closingKey);
         CHECK(!IsWindow(dialog));
         CHECK(IsWindowEnabled(driver.mainWindow()));
     }

@@ -101,6 +101,13 @@ void Driver::pressKey(HWND focused, WPARAM key) {
     settle();
 }
 
+HWND Driver::focused() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(windowThread_, &info);
+    return info.hwndFocus;
+}
+
 std::string Driver::caption(HWND window) {
     wchar_t text[512]{};
     GetWindowTextW(window, text, static_cast<int>(std::size(text)));

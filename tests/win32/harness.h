@@ -45,6 +45,8 @@ public:
     std::string caption(std::string_view name) { return caption(handleOf(name)); }
     bool visible(std::string_view name) { return IsWindowVisible(handleOf(name)) != FALSE; }
     DWORD windowThread() const { return windowThread_; }
+    // The window with the keyboard focus on the window's thread.
+    HWND focused() const;
 
 private:
     win32::Application& application_;

@@ -12,13 +12,6 @@ bool checked(Driver& driver, const char* name) {
     return SendMessageW(driver.handleOf(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-HWND focusOf(Driver& driver) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(driver.windowThread(), &info);
-    return info.hwndFocus;
-}
-
 }  // namespace
 
 WINDOW_TEST(QuickRepeatedClicksEachEnterAColour) {
@@ -58,7 +51,7 @@ WINDOW_TEST(AboutDialogGivesActivationAndFocusBack) {
     user::click(GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK"))));
     CHECK(waitUntil([&] { return !IsWindow(dialog); }));
     CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
-    CHECK(focusOf(driver) == info);
+    CHECK(driver.focused() == info);
     user::click(driver.handleOf("p19"));
     CHECK(waitUntil([&] { return driver.visible("sipka1"); }));
 }
