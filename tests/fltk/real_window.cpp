@@ -4,12 +4,13 @@ namespace pruhomat::testing {
 
 void RealWindow::SetUp() {
     application = std::make_unique<fltk::Application>();
-    pump(0.3);
+    window().wait_for_expose();
+    settle();
 }
 
 void RealWindow::TearDown() {
     application->port().unload(application->form1().form());
-    pump(0.05);
+    settle();
     application.reset();
 }
 

@@ -16,26 +16,35 @@ void pointerTo(Fl_Window& window, int x, int y) {
     Window child = 0;
     XTranslateCoordinates(fl_display, fl_xid(&window), RootWindow(fl_display, fl_screen), x, y, &rootX, &rootY, &child);
     XTestFakeMotionEvent(fl_display, fl_screen, rootX, rootY, CurrentTime);
-    XSync(fl_display, False);
-    pump(0.05);
+    settle();
 }
 
 }  // namespace
 
-void pump(double seconds) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+void settle() {
     do {
         XSync(fl_display, False);
+        Fl::check();
+    } while (XPending(fl_display) > 0 || Fl::damage() != 0);
+}
+
+bool waitFor(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
         Fl::wait(0.01);
-    } while (std::chrono::steady_clock::now() < until);
+        settle();
+    }
+    return true;
 }
 
 void clickAt(Fl_Window& window, int x, int y) {
     pointerTo(window, x, y);
     XTestFakeButtonEvent(fl_display, 1, True, CurrentTime);
     XTestFakeButtonEvent(fl_display, 1, False, CurrentTime);
-    XSync(fl_display, False);
-    pump();
+    settle();
 }
 
 void pressKey(Fl_Window& window, unsigned long keysym) {
@@ -43,8 +52,7 @@ void pressKey(Fl_Window& window, unsigned long keysym) {
     const KeyCode code = XKeysymToKeycode(fl_display, static_cast<KeySym>(keysym));
     XTestFakeKeyEvent(fl_display, code, True, CurrentTime);
     XTestFakeKeyEvent(fl_display, code, False, CurrentTime);
-    XSync(fl_display, False);
-    pump();
+    settle();
 }
 
 Fl_Window* windowTitled(const std::string& title) {

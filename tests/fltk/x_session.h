@@ -3,6 +3,7 @@
 #include <FL/Fl_Window.H>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,13 @@ namespace pruhomat::testing {
 
 // Real input through the X server (the XTest extension) and real pixels read back from it.
 
-// Lets FLTK handle everything pending, for at least the given time.
-void pump(double seconds = 0.15);
+// Lets FLTK handle every event the X server has for it and draw what changed. Once XSync
+// returns, the server has carried out every request, fake input included, and queued what it
+// caused, so nothing is left to wait for.
+void settle();
+
+// Handles events until the condition holds; false if it has not within ten seconds.
+bool waitFor(const std::function<bool()>& condition);
 
 // Moves the pointer to a point of the window's client area and clicks the left button.
 void clickAt(Fl_Window& window, int x, int y);

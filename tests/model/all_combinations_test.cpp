@@ -57,7 +57,6 @@ std::vector<int> multipliers(BandCount bandCount) {
 }
 
 TEST(AllCombinations, FourBandResistorsShowTheirValue) {
-    int checked = 0;
     for (int first = 1; first <= 9; ++first) {
         for (int second = 0; second <= 9; ++second) {
             for (const int exponent : multipliers(BandCount::Four)) {
@@ -69,15 +68,12 @@ TEST(AllCombinations, FourBandResistorsShowTheirValue) {
                 const auto result = pruhomat::computeResult(state, BandCount::Four, ",");
                 EXPECT_EQ(result.valueCaption, expected.caption) << first << second << " e" << exponent;
                 EXPECT_EQ(result.unit, expected.unit) << first << second << " e" << exponent;
-                ++checked;
             }
         }
     }
-    EXPECT_EQ(checked, 9 * 10 * 9);
 }
 
 TEST(AllCombinations, FiveBandResistorsShowTheirValue) {
-    int checked = 0;
     for (int first = 1; first <= 9; ++first) {
         for (int second = 0; second <= 9; ++second) {
             for (int third = 0; third <= 9; ++third) {
@@ -93,12 +89,10 @@ TEST(AllCombinations, FiveBandResistorsShowTheirValue) {
                     EXPECT_EQ(result.valueCaption, expected.caption) << significant << " e" << exponent;
                     EXPECT_EQ(result.unit, expected.unit) << significant << " e" << exponent;
                     EXPECT_EQ(result.num3, third);
-                    ++checked;
                 }
             }
         }
     }
-    EXPECT_EQ(checked, 9 * 10 * 10 * 7);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using pruhomat::Image;
 using pruhomat::ImageId;
 using pruhomat::Rgb;
 
-TEST(Images, HaveTheirSizesAndAreDrawnOnce) {
+TEST(Images, HaveTheirSizes) {
     struct Case {
         ImageId id;
         int width;
@@ -29,7 +29,6 @@ TEST(Images, HaveTheirSizesAndAreDrawnOnce) {
         EXPECT_EQ(picture.width, expected.width) << static_cast<int>(expected.id);
         EXPECT_EQ(picture.height, expected.height) << static_cast<int>(expected.id);
         EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(expected.width * expected.height));
-        EXPECT_EQ(&pruhomat::image(expected.id), &picture);
     }
 }
 
