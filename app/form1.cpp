@@ -23,10 +23,10 @@ constexpr std::array resultDisplay{"vysl", "ohm", "kohm", "mohm", "presn", "Labe
 constexpr std::array unitPictures{"ohm", "kohm", "mohm"};
 constexpr std::array band4Pictures{"p4p", "p40", "p41", "p42", "p43", "p44", "p4gold", "p4silver"};
 
-PaletteMode paletteModeFor(std::uint8_t band, BandCount bandCount) {
+PaletteMode paletteModeFor(std::uint8_t band, BandCount bandPositions) {
     switch (band) {
         case 3:
-            return bandCount == BandCount::Four ? PaletteMode::Exponent4Band : PaletteMode::Digit;
+            return bandPositions == BandCount::Four ? PaletteMode::Exponent4Band : PaletteMode::Digit;
         case 4:
             return PaletteMode::Exponent5Band;
         case 5:
@@ -59,7 +59,7 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
                              &control("Label" + std::to_string(row + 11))};
         paletteRows_[row].swatch->onClick = [this, row] { colourButtonClick(row); };
     }
-    for (std::uint8_t band = 1; band <= bandCount; ++band) {
+    for (std::uint8_t band = 1; band <= bandPositions; ++band) {
         arrows_[band - 1] = &control("sipka" + std::to_string(band));
         auto& stack = stacks_[band - 1];
         for (const BandCount count : {BandCount::Four, BandCount::Five}) {
@@ -195,7 +195,7 @@ void Form1::colourButtonClick(std::size_t button) {
     const std::uint8_t band = state_.band;
     if (band == 1 && button == 0) {
         applyZeroRule();
-    } else if (band >= 1 && band <= bandCount) {
+    } else if (band >= 1 && band <= bandPositions) {
         if (const auto entry = ColourCode::paletteEntry(paletteModeFor(band, currentBandCount()), button)) {
             enterColour(band, *entry);
         }
@@ -239,7 +239,7 @@ void Form1::advance() {
     // A four-band resistor has no band 4: its tolerance follows the multiplier.
     const bool skipBand4 = currentBandCount() == BandCount::Four && state_.band == 3;
     state_.band = static_cast<std::uint8_t>(state_.band + (skipBand4 ? 2 : 1));
-    if (state_.band == bandCount + 1) {
+    if (state_.band == bandPositions + 1) {
         prog_Click();
         state_.band = 1;
     }
@@ -323,7 +323,7 @@ void Form1::hideResultDisplay() {
 
 // Band 0 hides every arrow.
 void Form1::placeArrow(std::uint8_t band) {
-    for (std::uint8_t arrow = 1; arrow <= bandCount; ++arrow) {
+    for (std::uint8_t arrow = 1; arrow <= bandPositions; ++arrow) {
         arrows_[arrow - 1]->setVisible(arrow == band);
     }
 }

@@ -29,7 +29,7 @@ public:
     FrmAbout* about() { return about_.get(); }
 
 private:
-    static constexpr std::size_t bandCount = 5;
+    static constexpr std::size_t bandPositions = 5;
 
     void Form_Load();
 
@@ -80,9 +80,9 @@ private:
         forms::Control* value;
     };
     std::array<PaletteRow, ColourCode::paletteSize> paletteRows_{};
-    std::array<forms::Control*, bandCount> arrows_{};
+    std::array<forms::Control*, bandPositions> arrows_{};
     // The pictures colour entry chooses between, for bands 1 to 5.
-    std::array<std::vector<std::size_t>, bandCount> stacks_;
+    std::array<std::vector<std::size_t>, bandPositions> stacks_;
 };
 
 }  // namespace pruhomat

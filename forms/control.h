@@ -54,7 +54,8 @@ enum Property : std::uint8_t {
     ValueProperty = 16,
 };
 
-inline constexpr std::size_t noParent = static_cast<std::size_t>(-1);
+// No control: the form itself as a container, or no control at a point.
+inline constexpr std::size_t noControl = static_cast<std::size_t>(-1);
 
 class Form;
 
@@ -97,7 +98,7 @@ private:
     ControlKind kind_;
     std::string name_;
     Rect rect_;
-    std::size_t parent_ = noParent;
+    std::size_t parent_ = noControl;
     std::string caption_;
     Paint background_ = SystemColour::ButtonFace;
     bool visible_ = true;

@@ -15,7 +15,7 @@ Form::Form(FormLooks looks, std::vector<LayoutEntry> layout) : looks_(std::move(
         if (!entry.parent.empty()) {
             added.parent_ = indexOf(entry.parent);
         }
-        children_[added.parent_ == noParent ? layout.size() : added.parent_].push_back(added.index_);
+        children_[added.parent_ == noControl ? layout.size() : added.parent_].push_back(added.index_);
         if (!byName_.emplace(added.name(), added.index_).second) {
             throw std::logic_error("two controls named " + added.name());
         }
@@ -36,12 +36,12 @@ Control& Form::control(std::string_view name) { return controls_[indexOf(name)];
 const Control& Form::control(std::string_view name) const { return controls_[indexOf(name)]; }
 
 const std::vector<std::size_t>& Form::children(std::size_t parent) const {
-    return children_.at(parent == noParent ? controls_.size() : parent);
+    return children_.at(parent == noControl ? controls_.size() : parent);
 }
 
 Rect Form::rectOnForm(std::size_t index) const {
     Rect rect = controls_.at(index).rect();
-    for (std::size_t parent = controls_[index].parent(); parent != noParent; parent = controls_[parent].parent()) {
+    for (std::size_t parent = controls_[index].parent(); parent != noControl; parent = controls_[parent].parent()) {
         rect.left += controls_[parent].rect().left;
         rect.top += controls_[parent].rect().top;
     }
@@ -53,7 +53,7 @@ bool Form::isShown(const Control& control) const {
         if (!current->visible()) {
             return false;
         }
-        if (current->parent() == noParent) {
+        if (current->parent() == noControl) {
             return true;
         }
     }
@@ -67,20 +67,20 @@ std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
         }
         if (candidate.kind() == ControlKind::Frame) {
             const std::size_t inner = hitTestIn(index, x - candidate.rect().left, y - candidate.rect().top);
-            return inner == noParent ? index : inner;
+            return inner == noControl ? index : inner;
         }
         return index;
     }
-    return noParent;
+    return noControl;
 }
 
-std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noParent, x, y); }
+std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noControl, x, y); }
 
 void Form::click(std::string_view name) { click(indexOf(name)); }
 
 void Form::clickAt(int x, int y) {
     const std::size_t hit = hitTest(x, y);
-    if (hit != noParent) {
+    if (hit != noControl) {
         click(hit);
     }
 }

@@ -47,7 +47,7 @@ public:
     std::size_t indexOf(std::string_view name) const;
     bool owns(const Control& control) const { return control.form_ == this; }
 
-    // The children of a container front first; noParent gives the form's own.
+    // The children of a container front first; noControl gives the form's own.
     const std::vector<std::size_t>& children(std::size_t parent) const;
 
     // A control's rectangle measured from the form's client area rather than its container.
@@ -57,7 +57,7 @@ public:
     bool isShown(const Control& control) const;
 
     // The front-most shown control at a point of the client area (twips), looking into frames;
-    // noParent where the point hits the form itself.
+    // noControl where the point hits the form itself.
     std::size_t hitTest(int x, int y) const;
 
     // A click as the platform delivers it: hidden controls take none, a check box toggles,

@@ -4,8 +4,8 @@
 
 namespace pruhomat {
 
+// The program's main takes the user's settings into the process's locale at start.
 std::string regionalDecimalSeparator() {
-    std::setlocale(LC_ALL, "");
     const std::lconv* conventions = std::localeconv();
     if (conventions == nullptr || conventions->decimal_point == nullptr || *conventions->decimal_point == '\0') {
         return ".";

@@ -4,10 +4,8 @@
 #include <FL/fl_ask.H>
 
 #include <spawn.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <csignal>
 #include <string>
 
 extern char** environ;
@@ -26,13 +24,7 @@ Rgb faceColour() {
 
 }  // namespace
 
-FltkPort::FltkPort(forms::PixelScale scale) : scale_(scale), images_(scale.dpi(), faceColour()) {
-    // Programs opened for the links are never waited for; let them leave no zombies behind.
-    struct sigaction ignoreChildren {};
-    ignoreChildren.sa_handler = SIG_DFL;
-    ignoreChildren.sa_flags = SA_NOCLDWAIT;
-    sigaction(SIGCHLD, &ignoreChildren, nullptr);
-}
+FltkPort::FltkPort(forms::PixelScale scale) : scale_(scale), images_(scale.dpi(), faceColour()) {}
 
 FltkPort::~FltkPort() = default;
 

@@ -55,7 +55,7 @@ FormWindow::FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageC
     copy_label(form.looks().caption.c_str());
     color(toFlColor(forms::SystemColour::ButtonFace));
     size_range(w(), h(), w(), h());
-    buildChildren(forms::noParent);
+    buildChildren(forms::noControl);
     end();
     form_.clearChanges();
 }
@@ -211,7 +211,7 @@ void FormWindow::centreOnScreen() {
 
 void FormWindow::focusDefaultButton() {
     const std::size_t button = controlMarked(&forms::Control::isDefault);
-    if (button != forms::noParent) {
+    if (button != forms::noControl) {
         widgets_[button]->take_focus();
     }
 }
@@ -233,7 +233,7 @@ std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
             return index;
         }
     }
-    return forms::noParent;
+    return forms::noControl;
 }
 
 void FormWindow::clickControl(std::size_t index) {
@@ -245,7 +245,7 @@ int FormWindow::handle(int event) {
     switch (event) {
         case FL_PUSH: {
             const std::size_t hit = hitTestAtPointer();
-            if (hit != forms::noParent && takesClicksItself(hit)) {
+            if (hit != forms::noControl && takesClicksItself(hit)) {
                 break;
             }
             // Every other control takes the push, so it never falls through to one behind.
@@ -253,14 +253,14 @@ int FormWindow::handle(int event) {
             return 1;
         }
         case FL_DRAG:
-            if (pressed_ != forms::noParent) {
+            if (pressed_ != forms::noControl) {
                 return 1;
             }
             break;
         case FL_RELEASE:
-            if (pressed_ != forms::noParent) {
+            if (pressed_ != forms::noControl) {
                 const std::size_t pressed = pressed_;
-                pressed_ = forms::noParent;
+                pressed_ = forms::noControl;
                 if (hitTestAtPointer() == pressed) {
                     clickControl(pressed);
                 }
@@ -272,10 +272,10 @@ int FormWindow::handle(int event) {
             if (key == FL_Enter || key == FL_KP_Enter || key == FL_Escape) {
                 const std::size_t button =
                     controlMarked(key == FL_Escape ? &forms::Control::isCancel : &forms::Control::isDefault);
-                if (button != forms::noParent) {
+                if (button != forms::noControl) {
                     clickControl(button);
                 }
-                return key == FL_Escape || button != forms::noParent ? 1 : 0;
+                return key == FL_Escape || button != forms::noControl ? 1 : 0;
             }
             break;
         }

@@ -50,7 +50,7 @@ private:
     std::size_t hitTestAtPointer() const;
     forms::Rect pixelBox(std::size_t index);
     bool takesClicksItself(std::size_t index) const;
-    // The control marked by a flag such as isDefault; noParent where none is.
+    // The control marked by a flag such as isDefault; noControl where none is.
     std::size_t controlMarked(bool forms::Control::*flag) const;
     static void onWidgetCallback(Fl_Widget* widget, void* data);
 
@@ -59,7 +59,7 @@ private:
     ImageCache& images_;
     Events events_;
     std::vector<Fl_Widget*> widgets_;
-    std::size_t pressed_ = forms::noParent;
+    std::size_t pressed_ = forms::noControl;
 };
 
 }  // namespace pruhomat::fltk

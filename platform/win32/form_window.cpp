@@ -108,7 +108,7 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events
     scale_ = forms::PixelScale(static_cast<int>(windowDpi(window_)));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(16)));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(32)));
-    createChildren(forms::noParent, window_);
+    createChildren(forms::noControl, window_);
     applyGeometry();
     applyFonts();
     form_.clearChanges();
@@ -307,7 +307,7 @@ void FormWindow::showCentred() {
 
 void FormWindow::focusDefaultButton() {
     const std::size_t button = controlMarked(&forms::Control::isDefault);
-    if (button != forms::noParent) {
+    if (button != forms::noControl) {
         SetFocus(handles_[button]);
     }
 }
@@ -318,7 +318,7 @@ std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
             return index;
         }
     }
-    return forms::noParent;
+    return forms::noControl;
 }
 
 void FormWindow::clickControl(std::size_t index) {
@@ -328,7 +328,7 @@ void FormWindow::clickControl(std::size_t index) {
 
 bool FormWindow::clickCancelButton() {
     const std::size_t button = controlMarked(&forms::Control::isCancel);
-    if (button == forms::noParent) {
+    if (button == forms::noControl) {
         return false;
     }
     clickControl(button);
@@ -359,7 +359,7 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             if (id == IDOK || id == IDCANCEL) {
                 const std::size_t button =
                     controlMarked(id == IDOK ? &forms::Control::isDefault : &forms::Control::isCancel);
-                if (button != forms::noParent) {
+                if (button != forms::noControl) {
                     clickControl(button);
                 }
                 return 0;
@@ -455,7 +455,7 @@ bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LP
             return true;
         case WM_LBUTTONUP: {
             const bool wasPressed = pressed_ == index;
-            pressed_ = forms::noParent;
+            pressed_ = forms::noControl;
             ReleaseCapture();
             RECT client{};
             GetClientRect(window, &client);
@@ -465,7 +465,7 @@ bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LP
             return true;
         }
         case WM_CAPTURECHANGED:
-            pressed_ = forms::noParent;
+            pressed_ = forms::noControl;
             return false;
         default:
             return false;

@@ -75,7 +75,7 @@ private:
     HWND window_ = nullptr;
     forms::PixelScale scale_{forms::PixelScale::standardDpi};
     std::vector<HWND> handles_;
-    std::size_t pressed_ = forms::noParent;
+    std::size_t pressed_ = forms::noControl;
     std::map<COLORREF, HBRUSH> brushes_;
     std::map<std::tuple<std::string_view, double, bool, int>, HFONT> fonts_;
 };

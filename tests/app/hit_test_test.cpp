@@ -46,7 +46,7 @@ TEST_F(ClicksAtPoints, SwatchesEnterColours) {
 }
 
 TEST_F(ClicksAtPoints, OutsideEveryControlNothingHappens) {
-    EXPECT_EQ(form().hitTest(6300, 3300), forms::noParent);
+    EXPECT_EQ(form().hitTest(6300, 3300), forms::noControl);
     form().clickAt(6300, 3300);
     EXPECT_TRUE(form().changedControls().empty());
 }

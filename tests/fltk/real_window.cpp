@@ -1,8 +1,12 @@
 #include "real_window.h"
 
+#include <clocale>
+
 namespace pruhomat::testing {
 
 void RealWindow::SetUp() {
+    // The regional settings the test command gives, taken in as the program's main does.
+    std::setlocale(LC_ALL, "");
     application = std::make_unique<fltk::Application>();
     window().wait_for_expose();
     settle();

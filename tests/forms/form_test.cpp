@@ -25,7 +25,7 @@ protected:
 
     std::string hitName(int x, int y) {
         const std::size_t hit = form.hitTest(x, y);
-        return hit == noParent ? "" : form.controls()[hit].name();
+        return hit == noControl ? "" : form.controls()[hit].name();
     }
 
     Form form{{"test", "", 3000, 3000, FormBorder::FixedSingle}, layout()};

@@ -7,23 +7,19 @@
 
 namespace {
 
+// Takes a locale into the process as the program's main does, and gives "C" back afterwards.
 class RegionalDecimalSeparator : public ::testing::Test {
 protected:
-    void TearDown() override {
-        unsetenv("LC_ALL");
-        unsetenv("LOCPATH");
-        std::setlocale(LC_ALL, "C");
-    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
 
 TEST_F(RegionalDecimalSeparator, IsAPointUnderTheCLocale) {
-    setenv("LC_ALL", "C", 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
     EXPECT_EQ(pruhomat::regionalDecimalSeparator(), ".");
 }
 
 TEST_F(RegionalDecimalSeparator, IsACommaUnderCzechSettings) {
-    setenv("LOCPATH", TEST_LOCALE_DIR, 1);
-    setenv("LC_ALL", "cs_CZ.UTF-8", 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "cs_CZ.UTF-8"), nullptr) << "the test's locale directory is " TEST_LOCALE_DIR;
     EXPECT_EQ(pruhomat::regionalDecimalSeparator(), ",");
 }
 
