@@ -96,8 +96,8 @@ void FormWindow::registerClasses() {
     static_cast<void>(registered);
 }
 
-FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events events)
-    : form_(form), pictures_(pictures), events_(std::move(events)), handles_(form.controls().size(), nullptr) {
+FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session)
+    : form_(form), pictures_(pictures), session_(session), handles_(form.controls().size(), nullptr) {
     registerClasses();
     const bool isDialog = form.looks().border == forms::FormBorder::FixedDialog;
     const DWORD style = isDialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
@@ -112,10 +112,11 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events
     applyGeometry();
     applyFonts();
     form_.clearChanges();
+    session_.opened(*this);
 }
 
 FormWindow::~FormWindow() {
-    events_.closed(*this);
+    session_.closed(*this);
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -306,33 +307,10 @@ void FormWindow::showCentred() {
 }
 
 void FormWindow::focusDefaultButton() {
-    const std::size_t button = controlMarked(&forms::Control::isDefault);
+    const std::size_t button = forms::defaultButton(form_);
     if (button != forms::noControl) {
         SetFocus(handles_[button]);
     }
-}
-
-std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
-    for (std::size_t index = 0; index < form_.controls().size(); ++index) {
-        if (form_.controls()[index].*flag) {
-            return index;
-        }
-    }
-    return forms::noControl;
-}
-
-void FormWindow::clickControl(std::size_t index) {
-    form_.click(index);
-    events_.afterEvent();
-}
-
-bool FormWindow::clickCancelButton() {
-    const std::size_t button = controlMarked(&forms::Control::isCancel);
-    if (button == forms::noControl) {
-        return false;
-    }
-    clickControl(button);
-    return true;
 }
 
 LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -356,16 +334,12 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             // Enter and Esc reach the form as IDOK and IDCANCEL.
-            if (id == IDOK || id == IDCANCEL) {
-                const std::size_t button =
-                    controlMarked(id == IDOK ? &forms::Control::isDefault : &forms::Control::isCancel);
-                if (button != forms::noControl) {
-                    clickControl(button);
-                }
-                return 0;
-            }
-            if (id >= firstControlId && HIWORD(wParam) == BN_CLICKED) {
-                clickControl(static_cast<std::size_t>(id - firstControlId));
+            if (id == IDOK) {
+                session_.pressDefault(*this);
+            } else if (id == IDCANCEL) {
+                session_.pressCancel(*this);
+            } else if (id >= firstControlId && HIWORD(wParam) == BN_CLICKED) {
+                session_.click(*this, static_cast<std::size_t>(id - firstControlId));
             }
             return 0;
         }
@@ -382,7 +356,7 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             return reinterpret_cast<LRESULT>(brushFor(control.background()));
         }
         case WM_CLOSE:
-            events_.closeBox();
+            session_.closeBox(*this);
             return 0;
         case WM_SYSCOLORCHANGE:
             // The pictures are drawn anew on the new face colour at the next paint.
@@ -460,7 +434,7 @@ bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LP
             RECT client{};
             GetClientRect(window, &client);
             if (wasPressed && PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-                clickControl(index);
+                session_.click(*this, index);
             }
             return true;
         }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <string_view>
 #include <tuple>
@@ -11,6 +10,7 @@
 #include "form.h"
 #include "pictures.h"
 #include "pixel_scale.h"
+#include "session.h"
 
 namespace pruhomat::win32 {
 
@@ -18,35 +18,27 @@ namespace pruhomat::win32 {
 inline constexpr int firstControlId = 1000;
 
 // One top-level window for a form, with a real child window of the fitting class per control,
-// kept in step with the form after every event.
-class FormWindow {
+// kept in step with the form after every event. It is open in the session while it lives.
+class FormWindow final : public forms::FormView {
 public:
-    struct Events {
-        std::function<void()> afterEvent;  // brings every open window up to date
-        std::function<void()> closeBox;    // the title bar's close box was used
-        std::function<void(FormWindow&)> closed;  // the window is going
-    };
-
-    FormWindow(forms::Form& form, Pictures& pictures, HWND owner, Events events);
+    FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
     ~FormWindow();
 
     HWND handle() const { return window_; }
     HWND handleOf(std::string_view name) const { return handles_.at(form_.indexOf(name)); }
-    forms::Form& form() { return form_; }
+    forms::WindowHandle handleOf(std::size_t index) override {
+        return reinterpret_cast<forms::WindowHandle>(handles_.at(index));
+    }
+    forms::Form& form() override { return form_; }
 
     // Updates exactly the child windows whose controls changed, then forgets the changes.
-    void syncChanges();
+    void syncChanges() override;
+    void hide() override { ShowWindow(window_, SW_HIDE); }
 
     void showCentred();
     void focusDefaultButton();
-
-    // A click as the user makes it, then the update of every open window.
-    void clickControl(std::size_t index);
-
-    // Clicks the form's cancel button; false where it has none.
-    bool clickCancelButton();
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,12 +58,11 @@ private:
     HBRUSH brushFor(const forms::Paint& paint);
     HFONT fontFor(const forms::Font& font);
     forms::Rect pixelBox(std::size_t index) const;
-    std::size_t controlMarked(bool forms::Control::*flag) const;
     void releaseFonts();
 
     forms::Form& form_;
     Pictures& pictures_;
-    Events events_;
+    forms::Session& session_;
     HWND window_ = nullptr;
     forms::PixelScale scale_{forms::PixelScale::standardDpi};
     std::vector<HWND> handles_;

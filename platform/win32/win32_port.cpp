@@ -1,6 +1,5 @@
 #include "win32_port.h"
 
-#include <algorithm>
 #include <string>
 
 #include "module1.h"
@@ -8,34 +7,15 @@
 
 namespace pruhomat::win32 {
 
-Win32Port::~Win32Port() = default;
-
-std::unique_ptr<FormWindow> Win32Port::createWindow(forms::Form& form, HWND owner) {
-    FormWindow::Events events{[this] { syncAll(); },
-                              [this, &form] {
-                                  // The close box acts as the cancel button where there is one.
-                                  if (!windowOf(form)->clickCancelButton()) {
-                                      unload(form);
-                                  }
-                              },
-                              [this](FormWindow& closed) {
-                                  std::erase(windows_, &closed);
-                                  std::erase(unloaded_, &closed);
-                              }};
-    auto window = std::make_unique<FormWindow>(form, pictures_, owner, std::move(events));
-    windows_.push_back(window.get());
-    return window;
-}
-
 std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
-    auto window = createWindow(form, nullptr);
+    auto window = std::make_unique<FormWindow>(form, pictures_, nullptr, *this);
+    mainWindow_ = window->handle();
     window->showCentred();
     return window;
 }
 
 int Win32Port::messageBox(std::string_view prompt, std::string_view title, int style) {
-    HWND owner = windows_.empty() ? nullptr : windows_.front()->handle();
-    return MessageBoxW(owner, wide(prompt).c_str(), wide(title).c_str(), static_cast<UINT>(style));
+    return MessageBoxW(mainWindow_, wide(prompt).c_str(), wide(title).c_str(), static_cast<UINT>(style));
 }
 
 void Win32Port::shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
@@ -50,9 +30,9 @@ void Win32Port::shellExecute(forms::WindowHandle parent, std::string_view operat
 }
 
 void Win32Port::showModal(forms::Form& form) {
-    HWND owner = windows_.front()->handle();
+    HWND owner = mainWindow_;
     HWND focused = GetFocus();
-    auto dialog = createWindow(form, owner);
+    auto dialog = std::make_unique<FormWindow>(form, pictures_, owner, *this);
     EnableWindow(owner, FALSE);
     dialog->showCentred();
     dialog->focusDefaultButton();
@@ -74,47 +54,6 @@ void Win32Port::showModal(forms::Form& form) {
     SetActiveWindow(owner);
     if (IsWindow(focused) && IsChild(owner, focused)) {
         SetFocus(focused);
-    }
-}
-
-bool Win32Port::isOpen(const FormWindow& window) const {
-    return std::find(unloaded_.begin(), unloaded_.end(), &window) == unloaded_.end();
-}
-
-void Win32Port::unload(forms::Form& form) {
-    FormWindow* window = windowOf(form);
-    if (window == nullptr || !isOpen(*window)) {
-        return;
-    }
-    unloaded_.push_back(window);
-    // The main window takes the program with it; a dialog goes once its modal loop has ended.
-    if (window == windows_.front()) {
-        ShowWindow(window->handle(), SW_HIDE);
-        PostQuitMessage(0);
-    }
-}
-
-forms::WindowHandle Win32Port::windowHandle(const forms::Control& control) {
-    for (FormWindow* window : windows_) {
-        if (window->form().owns(control)) {
-            return reinterpret_cast<forms::WindowHandle>(window->handleOf(control.name()));
-        }
-    }
-    return 0;
-}
-
-FormWindow* Win32Port::windowOf(const forms::Form& form) {
-    for (FormWindow* window : windows_) {
-        if (&window->form() == &form) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-void Win32Port::syncAll() {
-    for (FormWindow* window : windows_) {
-        window->syncChanges();
     }
 }
 

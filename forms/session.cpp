@@ -1,0 +1,94 @@
+#include "session.h"
+
+#include <algorithm>
+
+namespace pruhomat::forms {
+namespace {
+
+std::size_t controlMarked(const Form& form, bool Control::*flag) {
+    const auto& controls = form.controls();
+    const auto found = std::ranges::find_if(controls, [flag](const Control& control) { return control.*flag; });
+    return found == controls.end() ? noControl : static_cast<std::size_t>(found - controls.begin());
+}
+
+}  // namespace
+
+std::size_t defaultButton(const Form& form) { return controlMarked(form, &Control::isDefault); }
+
+std::size_t cancelButton(const Form& form) { return controlMarked(form, &Control::isCancel); }
+
+void Session::opened(FormView& view) { views_.push_back(&view); }
+
+void Session::closed(FormView& view) {
+    std::erase(views_, &view);
+    std::erase(unloaded_, &view);
+}
+
+FormView* Session::viewOf(const Form& form) const {
+    const auto found = std::ranges::find_if(views_, [&form](FormView* view) { return &view->form() == &form; });
+    return found == views_.end() ? nullptr : *found;
+}
+
+bool Session::isOpen(const FormView& view) const { return std::ranges::find(unloaded_, &view) == unloaded_.end(); }
+
+void Session::syncAll() {
+    for (FormView* view : views_) {
+        view->syncChanges();
+    }
+}
+
+void Session::click(FormView& view, std::size_t index) {
+    view.form().click(index);
+    syncAll();
+}
+
+bool Session::pressDefault(FormView& view) {
+    const std::size_t button = defaultButton(view.form());
+    if (button == noControl) {
+        return false;
+    }
+    click(view, button);
+    return true;
+}
+
+bool Session::pressCancel(FormView& view) {
+    const std::size_t button = cancelButton(view.form());
+    if (button == noControl) {
+        return false;
+    }
+    click(view, button);
+    return true;
+}
+
+void Session::closeBox(FormView& view) {
+    if (!pressCancel(view)) {
+        unload(view.form());
+    }
+}
+
+void Session::unload(Form& form) {
+    FormView* view = viewOf(form);
+    if (view == nullptr || !isOpen(*view)) {
+        return;
+    }
+    unloaded_.push_back(view);
+    if (isMain(*view)) {
+        for (FormView* open : views_) {
+            open->hide();
+        }
+        endProgram();
+    } else {
+        dialogUnloaded(*view);
+    }
+}
+
+WindowHandle Session::windowHandle(const Control& control) {
+    for (FormView* view : views_) {
+        if (view->form().owns(control)) {
+            return view->handleOf(view->form().indexOf(control.name()));
+        }
+    }
+    return 0;
+}
+
+}  // namespace pruhomat::forms

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "form.h"
+#include "platform_port.h"
+
+namespace pruhomat::forms {
+
+// A front-end's native window showing a form.
+class FormView {
+public:
+    virtual Form& form() = 0;
+    // Updates the native widgets of the controls that changed, then forgets the changes.
+    virtual void syncChanges() = 0;
+    virtual WindowHandle handleOf(std::size_t index) = 0;
+    virtual void hide() = 0;
+
+protected:
+    ~FormView() = default;
+};
+
+// The buttons Enter and Esc press; noControl where the form has none.
+std::size_t defaultButton(const Form& form);
+std::size_t cancelButton(const Form& form);
+
+// The open windows of the program, the main window first, and what every front-end decides
+// alike about them: which window shows a form, bringing them all up to date after an event,
+// what unloading a form means, and what Enter, Esc and the close box press. A front-end
+// derives its port from it and adds only what its toolkit does.
+class Session : public PlatformPort {
+public:
+    void opened(FormView& view);
+    void closed(FormView& view);
+
+    FormView* viewOf(const Form& form) const;
+    // Open until its form is unloaded.
+    bool isOpen(const FormView& view) const;
+    bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
+
+    void syncAll();
+
+    // A click as the user makes it, then every window brought up to date.
+    void click(FormView& view, std::size_t index);
+    // Enter and Esc; false where the form has no such button.
+    bool pressDefault(FormView& view);
+    bool pressCancel(FormView& view);
+    // The close box acts as the cancel button where there is one, and unloads the form elsewhere.
+    void closeBox(FormView& view);
+
+    void unload(Form& form) override;
+    WindowHandle windowHandle(const Control& control) override;
+
+protected:
+    // The main window's form was unloaded, and every window hidden: the program ends.
+    virtual void endProgram() = 0;
+    // A dialog's form was unloaded: its modal loop is to end.
+    virtual void dialogUnloaded(FormView& view) = 0;
+
+private:
+    std::vector<FormView*> views_;
+    std::vector<const FormView*> unloaded_;
+};
+
+}  // namespace pruhomat::forms
