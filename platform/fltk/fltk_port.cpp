@@ -5,7 +5,6 @@
 
 #include <spawn.h>
 
-#include <algorithm>
 #include <string>
 
 extern char** environ;
@@ -26,16 +25,12 @@ Rgb faceColour() {
 
 FltkPort::FltkPort(forms::PixelScale scale) : scale_(scale), images_(scale.dpi(), faceColour()) {}
 
-FltkPort::~FltkPort() = default;
-
 std::unique_ptr<FormWindow> FltkPort::createWindow(forms::Form& form) {
-    FormWindow::Events events{[this] { syncAll(); }, [this](FormWindow& closed) { std::erase(windows_, &closed); }};
-    auto window = std::make_unique<FormWindow>(form, scale_, images_, std::move(events));
+    auto window = std::make_unique<FormWindow>(form, scale_, images_, *this);
     const Fl_RGB_Image* icons[] = {images_.icon(16), images_.icon(32)};
     window->icons(icons, 2);
     window->callback(onCloseBox, this);
     window->centreOnScreen();
-    windows_.push_back(window.get());
     return window;
 }
 
@@ -76,56 +71,8 @@ void FltkPort::showModal(forms::Form& form) {
     }
 }
 
-void FltkPort::unload(forms::Form& form) {
-    FormWindow* window = windowOf(form);
-    if (window == nullptr) {
-        return;
-    }
-    // The main window takes the program with it.
-    if (window == windows_.front()) {
-        for (FormWindow* open : windows_) {
-            open->hide();
-        }
-        return;
-    }
-    window->hide();
-}
-
-forms::WindowHandle FltkPort::windowHandle(const forms::Control& control) {
-    for (FormWindow* window : windows_) {
-        if (window->form().owns(control)) {
-            return reinterpret_cast<forms::WindowHandle>(window->widget(control.name()));
-        }
-    }
-    return 0;
-}
-
-FormWindow* FltkPort::windowOf(const forms::Form& form) {
-    for (FormWindow* window : windows_) {
-        if (&window->form() == &form) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-void FltkPort::syncAll() {
-    for (FormWindow* window : windows_) {
-        window->syncChanges();
-    }
-}
-
-// The close box unloads the form as its cancel button would, or plainly where it has none.
-void FltkPort::onCloseBox(Fl_Widget* widget, void* data) {
-    auto* port = static_cast<FltkPort*>(data);
-    auto* window = static_cast<FormWindow*>(widget);
-    const auto& controls = window->form().controls();
-    const auto cancel = std::find_if(controls.begin(), controls.end(), [](const auto& control) { return control.isCancel; });
-    if (cancel != controls.end()) {
-        window->clickControl(static_cast<std::size_t>(cancel - controls.begin()));
-    } else {
-        port->unload(window->form());
-    }
+void FltkPort::onCloseBox(Fl_Widget* widget, void* port) {
+    static_cast<FltkPort*>(port)->closeBox(*static_cast<FormWindow*>(widget));
 }
 
 }  // namespace pruhomat::fltk

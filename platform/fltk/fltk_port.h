@@ -1,20 +1,18 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
 #include "form_window.h"
-#include "platform_port.h"
-#include "scaling.h"
+#include "pixel_scale.h"
+#include "session.h"
 #include "widgets.h"
 
 namespace pruhomat::fltk {
 
 // The platform as FLTK gives it: native windows for forms, fl_message, xdg-open.
-class FltkPort : public forms::PlatformPort {
+class FltkPort final : public forms::Session {
 public:
     explicit FltkPort(forms::PixelScale scale);
-    ~FltkPort() override;
 
     // Opens the main window, centred. The caller keeps the window, and must close it before
     // the form goes.
@@ -24,14 +22,11 @@ public:
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
                       std::string_view parameters, std::string_view directory, int showCommand) override;
     void showModal(forms::Form& form) override;
-    void unload(forms::Form& form) override;
-    forms::WindowHandle windowHandle(const forms::Control& control) override;
 
-    // The open window showing a form; null when none does.
-    FormWindow* windowOf(const forms::Form& form);
-
-    // Brings every open window up to date with its form.
-    void syncAll();
+protected:
+    // Every window is hidden by then, which ends FLTK's loop.
+    void endProgram() override {}
+    void dialogUnloaded(forms::FormView& view) override { view.hide(); }
 
 private:
     std::unique_ptr<FormWindow> createWindow(forms::Form& form);
@@ -39,7 +34,6 @@ private:
 
     forms::PixelScale scale_;
     ImageCache images_;
-    std::vector<FormWindow*> windows_;  // the open windows, the main window first
 };
 
 }  // namespace pruhomat::fltk

@@ -45,12 +45,12 @@ Fl_Align flAlign(forms::Alignment alignment) {
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageCache& images, Events events)
+FormWindow::FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageCache& images, forms::Session& session)
     : Fl_Double_Window(scale.pixels(form.looks().clientWidth), scale.pixels(form.looks().clientHeight)),
       form_(form),
       scale_(scale),
       images_(images),
-      events_(std::move(events)),
+      session_(session),
       widgets_(form.controls().size(), nullptr) {
     copy_label(form.looks().caption.c_str());
     color(toFlColor(forms::SystemColour::ButtonFace));
@@ -58,9 +58,10 @@ FormWindow::FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageC
     buildChildren(forms::noControl);
     end();
     form_.clearChanges();
+    session_.opened(*this);
 }
 
-FormWindow::~FormWindow() { events_.closed(*this); }
+FormWindow::~FormWindow() { session_.closed(*this); }
 
 void FormWindow::show() {
     Fl_Double_Window::show();
@@ -210,7 +211,7 @@ void FormWindow::centreOnScreen() {
 }
 
 void FormWindow::focusDefaultButton() {
-    const std::size_t button = controlMarked(&forms::Control::isDefault);
+    const std::size_t button = forms::defaultButton(form_);
     if (button != forms::noControl) {
         widgets_[button]->take_focus();
     }
@@ -225,20 +226,6 @@ std::size_t FormWindow::hitTestAtPointer() const {
 bool FormWindow::takesClicksItself(std::size_t index) const {
     const ControlKind kind = form_.controls()[index].kind();
     return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
-}
-
-std::size_t FormWindow::controlMarked(bool forms::Control::*flag) const {
-    for (std::size_t index = 0; index < form_.controls().size(); ++index) {
-        if (form_.controls()[index].*flag) {
-            return index;
-        }
-    }
-    return forms::noControl;
-}
-
-void FormWindow::clickControl(std::size_t index) {
-    form_.click(index);
-    events_.afterEvent();
 }
 
 int FormWindow::handle(int event) {
@@ -262,20 +249,20 @@ int FormWindow::handle(int event) {
                 const std::size_t pressed = pressed_;
                 pressed_ = forms::noControl;
                 if (hitTestAtPointer() == pressed) {
-                    clickControl(pressed);
+                    session_.click(*this, pressed);
                 }
                 return 1;
             }
             break;
         case FL_SHORTCUT: {
             const int key = Fl::event_key();
-            if (key == FL_Enter || key == FL_KP_Enter || key == FL_Escape) {
-                const std::size_t button =
-                    controlMarked(key == FL_Escape ? &forms::Control::isCancel : &forms::Control::isDefault);
-                if (button != forms::noControl) {
-                    clickControl(button);
-                }
-                return key == FL_Escape || button != forms::noControl ? 1 : 0;
+            if (key == FL_Enter || key == FL_KP_Enter) {
+                return session_.pressDefault(*this) ? 1 : 0;
+            }
+            if (key == FL_Escape) {
+                // Esc would close any FLTK window; here it presses the cancel button or nothing.
+                session_.pressCancel(*this);
+                return 1;
             }
             break;
         }
@@ -296,7 +283,7 @@ void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {
     if (auto* button = dynamic_cast<Fl_Button*>(widget)) {
         button->value(window->form_.controls()[index].value() ? 1 : 0);
     }
-    window->clickControl(index);
+    window->session_.click(*window, index);
 }
 
 }  // namespace pruhomat::fltk
