@@ -42,8 +42,7 @@ void Session::click(FormView& view, std::size_t index) {
     syncAll();
 }
 
-bool Session::pressDefault(FormView& view) {
-    const std::size_t button = defaultButton(view.form());
+bool Session::press(FormView& view, std::size_t button) {
     if (button == noControl) {
         return false;
     }
@@ -51,14 +50,9 @@ bool Session::pressDefault(FormView& view) {
     return true;
 }
 
-bool Session::pressCancel(FormView& view) {
-    const std::size_t button = cancelButton(view.form());
-    if (button == noControl) {
-        return false;
-    }
-    click(view, button);
-    return true;
-}
+bool Session::pressDefault(FormView& view) { return press(view, defaultButton(view.form())); }
+
+bool Session::pressCancel(FormView& view) { return press(view, cancelButton(view.form())); }
 
 void Session::closeBox(FormView& view) {
     if (!pressCancel(view)) {

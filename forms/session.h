@@ -59,6 +59,8 @@ protected:
     virtual void dialogUnloaded(FormView& view) = 0;
 
 private:
+    bool press(FormView& view, std::size_t button);
+
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;
 };

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "layout.h"
+#include "session.h"
+
+namespace pruhomat::forms {
+namespace {
+
+// What a front-end's window and port are asked to do, written down.
+std::vector<std::string> calls;
+
+class RecordedView final : public FormView {
+public:
+    RecordedView(Session& session, Form& form) : session_(session), form_(form) { session_.opened(*this); }
+    ~RecordedView() { session_.closed(*this); }
+    Form& form() override { return form_; }
+    void syncChanges() override {
+        calls.push_back("sync " + form_.looks().name);
+        form_.clearChanges();
+    }
+    WindowHandle handleOf(std::size_t index) override { return 100 + index; }
+    void hide() override { calls.push_back("hide " + form_.looks().name); }
+
+private:
+    Session& session_;
+    Form& form_;
+};
+
+class RecordedSession final : public Session {
+public:
+    int messageBox(std::string_view, std::string_view, int) override { return messageBoxAnswerOk; }
+    void shellExecute(WindowHandle, std::string_view, std::string_view, std::string_view, std::string_view,
+                      int) override {}
+    void showModal(Form&) override {}
+
+protected:
+    void endProgram() override { calls.emplace_back("end"); }
+    void dialogUnloaded(FormView& view) override { calls.push_back("dialog unloaded " + view.form().looks().name); }
+};
+
+Form mainForm() {
+    std::vector<LayoutEntry> layout;
+    layout.push_back({commandButton("go", "Go", {0, 0, 500, 300}), ""});
+    return Form({"main", "", 1000, 1000, FormBorder::FixedSingle}, std::move(layout));
+}
+
+Form dialogForm() {
+    Control ok = commandButton("ok", "OK", {0, 0, 500, 300});
+    ok.isDefault = true;
+    ok.isCancel = true;
+    std::vector<LayoutEntry> layout;
+    layout.push_back({label("text", "", {0, 400, 500, 300}), ""});
+    layout.push_back({std::move(ok), ""});
+    return Form({"dialog", "", 1000, 1000, FormBorder::FixedDialog}, std::move(layout));
+}
+
+class Sessions : public ::testing::Test {
+protected:
+    void SetUp() override { calls.clear(); }
+
+    RecordedSession session;
+    Form main = mainForm();
+    Form dialog = dialogForm();
+};
+
+TEST_F(Sessions, TheCloseBoxPressesTheCancelButtonOrUnloads) {
+    RecordedView mainView(session, main);
+    {
+        RecordedView dialogView(session, dialog);
+        dialog.control("ok").onClick = [&] { session.unload(dialog); };
+        session.closeBox(dialogView);
+        EXPECT_EQ(calls, (std::vector<std::string>{"dialog unloaded dialog", "sync main", "sync dialog"}));
+        EXPECT_FALSE(session.isOpen(dialogView));
+        EXPECT_TRUE(session.isOpen(mainView));
+        EXPECT_EQ(session.windowHandle(dialog.control("ok")), 101u);
+    }
+    EXPECT_EQ(session.viewOf(dialog), nullptr);
+    EXPECT_EQ(session.windowHandle(dialog.control("ok")), 0u) << "a closed window has no handle";
+
+    calls.clear();
+    session.closeBox(mainView);
+    EXPECT_EQ(calls, (std::vector<std::string>{"hide main", "end"}));
+    session.unload(main);
+    EXPECT_EQ(calls.size(), 2u) << "a form is unloaded once";
+}
+
+TEST_F(Sessions, EnterAndEscPressOnlyTheButtonsMarkedForThem) {
+    RecordedView mainView(session, main);
+    RecordedView dialogView(session, dialog);
+    int pressed = 0;
+    dialog.control("ok").onClick = [&] { ++pressed; };
+    main.control("go").onClick = [&] { ++pressed; };
+    EXPECT_TRUE(session.pressDefault(dialogView));
+    EXPECT_TRUE(session.pressCancel(dialogView));
+    EXPECT_FALSE(session.pressDefault(mainView));
+    EXPECT_FALSE(session.pressCancel(mainView));
+    EXPECT_EQ(pressed, 2);
+    EXPECT_EQ(defaultButton(dialog), dialog.indexOf("ok"));
+    EXPECT_EQ(cancelButton(main), noControl);
+}
+
+}  // namespace
+}  // namespace pruhomat::forms
