@@ -48,7 +48,10 @@ WINDOW_TEST(AboutDialogGivesActivationAndFocusBack) {
         return;
     }
     pruhomat::forms::Form& about = driver.application().form1().about()->form();
-    user::click(GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK"))));
+    HWND ok = GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK")));
+    // The window exists before it is centred and shown; the click must find it where the user sees it.
+    CHECK(waitUntil([&] { return IsWindowVisible(dialog) && driver.focused() == ok; }));
+    user::click(ok);
     CHECK(waitUntil([&] { return !IsWindow(dialog); }));
     CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
     CHECK(driver.focused() == info);

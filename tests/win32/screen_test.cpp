@@ -242,7 +242,10 @@ WINDOW_TEST(EveryCzechLetterIsWhole) {
     HWND dialog = Driver::waitForWindow(L"PruhomatForm", L" O programu...");
     CHECK(dialog != nullptr);
     if (dialog != nullptr) {
-        checkGlyphsOfForm(driver, driver.application().form1().about()->form(), dialog);
+        pruhomat::forms::Form& about = driver.application().form1().about()->form();
+        HWND ok = GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK")));
+        CHECK(waitUntil([&] { return IsWindowVisible(dialog) && driver.focused() == ok; }));
+        checkGlyphsOfForm(driver, about, dialog);
         user::key(VK_ESCAPE);
         CHECK(waitUntil([&] { return !IsWindow(dialog); }));
     }
