@@ -1,11 +1,11 @@
-// Every resistor the bands can form, checked against a caption derived here with integer
-// arithmetic on decimal digits alone.
+// Every resistor the bands can form, checked against a caption worked out on decimal digits alone.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "reference.h"
 #include "result.h"
 
 namespace {
@@ -14,37 +14,12 @@ using pruhomat::BandCount;
 using pruhomat::ResistorState;
 using pruhomat::Unit;
 
-struct Expected {
-    std::string caption;
-    Unit unit;
-};
+using pruhomat::testing::reference::UnitShown;
+using pruhomat::testing::reference::valueOf;
 
-// significant × 10^exponent ohms, written with the given number of decimal places, trailing zeros cut.
-std::string decimalText(std::uint64_t hundredthsOfUnit, int fractionDigits) {
-    std::string digits = std::to_string(hundredthsOfUnit);
-    if (static_cast<int>(digits.size()) <= fractionDigits) {
-        digits.insert(0, static_cast<std::size_t>(fractionDigits + 1) - digits.size(), '0');
-    }
-    std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(fractionDigits));
-    std::string fraction = digits.substr(whole.size());
-    while (!fraction.empty() && fraction.back() == '0') {
-        fraction.pop_back();
-    }
-    return fraction.empty() ? whole : whole + "," + fraction;
-}
-
-Expected expectedFor(std::uint64_t significant, int exponent) {
-    std::uint64_t hundredthsOfOhm = significant;
-    for (int step = 0; step < exponent + 2; ++step) {
-        hundredthsOfOhm *= 10;
-    }
-    if (hundredthsOfOhm < 1000 * 100) {
-        return {decimalText(hundredthsOfOhm, 2), Unit::Ohm};
-    }
-    if (hundredthsOfOhm < 1000000 * 100) {
-        return {decimalText(hundredthsOfOhm, 5), Unit::KiloOhm};
-    }
-    return {decimalText(hundredthsOfOhm, 8), Unit::MegaOhm};
+// The unit picture the program shows, named as the reference names it.
+UnitShown shown(Unit unit) {
+    return unit == Unit::Ohm ? UnitShown::Ohm : unit == Unit::KiloOhm ? UnitShown::KiloOhm : UnitShown::MegaOhm;
 }
 
 std::vector<int> multipliers(BandCount bandCount) {
@@ -64,10 +39,10 @@ TEST(AllCombinations, FourBandResistorsShowTheirValue) {
                 state.num1 = static_cast<std::uint8_t>(first);
                 state.num2 = static_cast<std::uint8_t>(second);
                 state.num3 = exponent;
-                const auto expected = expectedFor(static_cast<std::uint64_t>(10 * first + second), exponent);
+                const auto expected = valueOf(static_cast<std::uint64_t>(10 * first + second), exponent, ",");
                 const auto result = pruhomat::computeResult(state, BandCount::Four, ",");
                 EXPECT_EQ(result.valueCaption, expected.caption) << first << second << " e" << exponent;
-                EXPECT_EQ(result.unit, expected.unit) << first << second << " e" << exponent;
+                EXPECT_EQ(shown(result.unit), expected.unit) << first << second << " e" << exponent;
             }
         }
     }
@@ -84,10 +59,10 @@ TEST(AllCombinations, FiveBandResistorsShowTheirValue) {
                     state.num3 = third;
                     state.num4 = exponent;
                     const auto significant = static_cast<std::uint64_t>(100 * first + 10 * second + third);
-                    const auto expected = expectedFor(significant, exponent);
+                    const auto expected = valueOf(significant, exponent, ",");
                     const auto result = pruhomat::computeResult(state, BandCount::Five, ",");
                     EXPECT_EQ(result.valueCaption, expected.caption) << significant << " e" << exponent;
-                    EXPECT_EQ(result.unit, expected.unit) << significant << " e" << exponent;
+                    EXPECT_EQ(shown(result.unit), expected.unit) << significant << " e" << exponent;
                     EXPECT_EQ(result.num3, third);
                 }
             }

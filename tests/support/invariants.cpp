@@ -1,8 +1,9 @@
 #include "invariants.h"
 
 #include <string_view>
+#include <variant>
 
-#include "result.h"
+#include "reference.h"
 
 namespace pruhomat::testing {
 namespace {
@@ -116,17 +117,18 @@ void InvariantChecker::checkPalette(std::vector<std::string>& failures) const {
     }
 
     const auto shows = [&form](PaletteMode mode) {
-        for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
-            const auto entry = ColourCode::paletteEntry(mode, row);
+        const reference::Palette& expected = reference::palette(mode);
+        for (std::size_t row = 0; row < expected.size(); ++row) {
             const auto& swatch = form.control("b" + std::to_string(row));
             const auto& name = form.control("Label" + std::to_string(row + 1));
             const auto& value = form.control("Label" + std::to_string(row + 11));
-            if (swatch.visible() != entry.has_value() || name.visible() != entry.has_value() ||
-                value.visible() != entry.has_value()) {
+            const bool shown = !expected[row].empty();
+            if (swatch.visible() != shown || name.visible() != shown || value.visible() != shown) {
                 return false;
             }
-            if (entry && (value.caption() != entry->valueText || name.caption() != ColourCode::info(entry->colour).name ||
-                          swatch.background() != forms::Paint{ColourCode::info(entry->colour).swatch})) {
+            const Rgb* colour = std::get_if<Rgb>(&swatch.background());
+            if (shown && (colour == nullptr || name.caption() + " " + value.caption() + " " + reference::hex(*colour) !=
+                                                   expected[row])) {
                 return false;
             }
         }
@@ -204,7 +206,7 @@ void InvariantChecker::checkResult(std::vector<std::string>& failures) const {
     if (!rowChanged || !form.control("vysl").visible()) {
         return;
     }
-    const Result expected = computeResult(window_.state(), bandCountOf(form), decimalSeparator_);
+    const reference::Value expected = reference::valueOf(window_.state(), bandCountOf(form), decimalSeparator_);
     const char* unitNames[] = {"ohm", "kohm", "mohm"};
     std::vector<std::string> units;
     for (const char* name : unitNames) {
@@ -212,11 +214,11 @@ void InvariantChecker::checkResult(std::vector<std::string>& failures) const {
             units.emplace_back(name);
         }
     }
-    if (form.control("vysl").caption() != expected.valueCaption ||
-        form.control("presn").caption() != expected.toleranceCaption || !form.control("presn").visible() ||
+    if (form.control("vysl").caption() != expected.caption ||
+        form.control("presn").caption() != std::to_string(window_.state().num5) || !form.control("presn").visible() ||
         !form.control("Label21").visible() ||
         units != std::vector<std::string>{unitNames[static_cast<std::size_t>(expected.unit)]}) {
-        failures.push_back("result row " + form.control("vysl").caption() + " is not " + expected.valueCaption);
+        failures.push_back("result row " + form.control("vysl").caption() + " is not " + expected.caption);
     }
 }
 

@@ -1,0 +1,99 @@
+#include "reference.h"
+
+#include <cstdio>
+
+namespace pruhomat::testing::reference {
+namespace {
+
+const Palette digitPalette{
+    "Černá 0 000000", "Hnědá 1 804000",  "Červená 2 FF0000", "Oranžová 3 FF8000", "Žlutá 4 FFFF00",
+    "Zelená 5 00C000", "Modrá 6 0000FF", "Fialová 7 C000C0", "Šedá 8 808080",     "Bílá 9 FFFFFF",
+};
+const Palette exponent4BandPalette{
+    "Černá 0 000000",  "Hnědá 1 804000",  "Červená 2 FF0000", "Oranžová 3 FF8000",   "Žlutá 4 FFFF00",
+    "Zelená 5 00C000", "Modrá 6 0000FF", "Zlatá -1 FFFFC0",  "Stříbrná -2 FFFFFF", "",
+};
+const Palette exponent5BandPalette{
+    "Černá 0 000000", "Hnědá 1 804000",       "Červená 2 FF0000", "Oranžová 3 FF8000", "Žlutá 4 FFFF00",
+    "Zlatá -1 FFFFC0", "Stříbrná -2 FFFFFF", "",                 "",                  "",
+};
+const Palette tolerancePalette{
+    "Hnědá 1 804000", "Červená 2 FF0000", "Zlatá 5 FFFFC0", "Stříbrná 10 FFFFFF", "", "", "", "", "", "",
+};
+
+// A whole number of 10^-fractionDigits units, written with its fraction's trailing zeros cut.
+std::string decimalText(std::uint64_t units, std::size_t fractionDigits, const std::string& separator) {
+    std::string digits = std::to_string(units);
+    if (digits.size() <= fractionDigits) {
+        digits.insert(0, fractionDigits + 1 - digits.size(), '0');
+    }
+    const std::string whole = digits.substr(0, digits.size() - fractionDigits);
+    std::string fraction = digits.substr(whole.size());
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    return fraction.empty() ? whole : whole + separator + fraction;
+}
+
+bool isDigit(double value) {
+    for (int digit = 0; digit <= 9; ++digit) {
+        if (value == digit) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+const Palette& palette(PaletteMode mode) {
+    switch (mode) {
+        case PaletteMode::Exponent4Band:
+            return exponent4BandPalette;
+        case PaletteMode::Exponent5Band:
+            return exponent5BandPalette;
+        case PaletteMode::Tolerance:
+            return tolerancePalette;
+        case PaletteMode::Digit:
+        default:
+            return digitPalette;
+    }
+}
+
+std::string hex(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", colour.red, colour.green, colour.blue);
+    return text;
+}
+
+Value valueOf(std::uint64_t significant, int exponent, const std::string& decimalSeparator) {
+    std::uint64_t hundredthsOfOhm = significant;
+    for (int step = 0; step < exponent + 2; ++step) {
+        hundredthsOfOhm *= 10;
+    }
+    if (hundredthsOfOhm < 1000 * 100) {
+        return {decimalText(hundredthsOfOhm, 2, decimalSeparator), UnitShown::Ohm};
+    }
+    if (hundredthsOfOhm < 1000000 * 100) {
+        return {decimalText(hundredthsOfOhm, 5, decimalSeparator), UnitShown::KiloOhm};
+    }
+    return {decimalText(hundredthsOfOhm, 8, decimalSeparator), UnitShown::MegaOhm};
+}
+
+Value valueOf(const ResistorState& state, BandCount bandCount, const std::string& decimalSeparator) {
+    const bool five = bandCount == BandCount::Five;
+    const double third = five && state.num3 == -2 ? 9 : state.num3;
+    const double exponent = five ? state.num4 : third;
+    const int topExponent = five ? 4 : 6;
+    const bool exponentOffered = exponent == -1 || exponent == -2 || (isDigit(exponent) && exponent <= topExponent);
+    if (!isDigit(state.num1) || !isDigit(state.num2) || (five && !isDigit(third)) || !exponentOffered) {
+        return {"0", UnitShown::Ohm};
+    }
+    std::uint64_t significant = 10U * state.num1 + state.num2;
+    if (five) {
+        significant = 10 * significant + static_cast<std::uint64_t>(third);
+    }
+    return valueOf(significant, static_cast<int>(exponent), decimalSeparator);
+}
+
+}  // namespace pruhomat::testing::reference
