@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "session.h"
 
 namespace pruhomat::testing {
 namespace {
@@ -66,12 +67,18 @@ TEST_F(AboutDialog, InfoReachedWhileShownLeavesTheDialogAlone) {
     EXPECT_EQ(port.modalForms.size(), 1u);
 }
 
-TEST_F(AboutDialog, OkIsTheDefaultAndCancelButton) {
-    port.whileModal = [&](forms::Form& about) {
-        EXPECT_TRUE(about.control("cmdOK").isDefault);
-        EXPECT_TRUE(about.control("cmdOK").isCancel);
-    };
-    click("Info_pr");
+// Enter and Esc press what the front-ends' key handling finds, as a click on it.
+TEST_F(AboutDialog, EnterAndEscCloseIt) {
+    for (const auto buttonOfKey : {forms::defaultButton, forms::cancelButton}) {
+        port.unloadedForms.clear();
+        port.whileModal = [&](forms::Form& about) {
+            const std::size_t button = buttonOfKey(about);
+            ASSERT_NE(button, forms::noControl);
+            about.click(about.controls()[button].name());
+        };
+        click("Info_pr");
+        EXPECT_EQ(port.unloadedForms, std::vector<std::string>{"frmAbout"});
+    }
 }
 
 TEST_F(WindowCommands, KonecUnloadsTheMainWindowInAnyState) {
