@@ -53,6 +53,8 @@ void FrmAbout::load() {
     form_->control("cmdOK").onClick = [this] { cmdOK_Click(); };
     form_->control("Frame2").onClick = [this] { Frame2_Click(); };
     form_->control("Frame3").onClick = [this] { Frame3_Click(); };
+    text_ = &form_->control("Label1");
+    linkOwner_ = &form_->control("Frame1");
     Form_Load();
     form_->clearChanges();
 }
@@ -60,7 +62,7 @@ void FrmAbout::load() {
 void FrmAbout::Form_Load() {
     std::string text;
     text.append(lineSeparator).append(versionLine).append(lineSeparator).append(makerLine);
-    form_->control("Label1").setCaption(text);
+    text_->setCaption(text);
 }
 
 void FrmAbout::cmdOK_Click() { port_.unload(*form_); }
@@ -70,7 +72,7 @@ void FrmAbout::Frame2_Click() { openInShell(homePageUrl); }
 void FrmAbout::Frame3_Click() { openInShell(mailLink); }
 
 void FrmAbout::openInShell(std::string_view target) {
-    port_.shellExecute(port_.windowHandle(form_->control("Frame1")), "open", target, "", "", showNormally);
+    port_.shellExecute(port_.windowHandle(*linkOwner_), "open", target, "", "", showNormally);
 }
 
 }  // namespace pruhomat

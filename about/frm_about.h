@@ -32,6 +32,9 @@ private:
 
     forms::PlatformPort& port_;
     std::optional<forms::Form> form_;
+    // Looked up at load, so that a name the layout lacks fails there, never on a click.
+    forms::Control* text_ = nullptr;
+    forms::Control* linkOwner_ = nullptr;
 };
 
 }  // namespace pruhomat

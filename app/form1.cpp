@@ -19,9 +19,6 @@ constexpr std::size_t wideValueRow = 3;
 constexpr int valueLabelLeft = 240;
 constexpr int wideValueLabelLeft = 150;
 
-constexpr std::array resultDisplay{"vysl", "ohm", "kohm", "mohm", "presn", "Label21"};
-constexpr std::array unitPictures{"ohm", "kohm", "mohm"};
-constexpr std::array band4Pictures{"p4p", "p40", "p41", "p42", "p43", "p44", "p4gold", "p4silver"};
 
 PaletteMode paletteModeFor(std::uint8_t band, BandCount bandPositions) {
     switch (band) {
@@ -54,6 +51,19 @@ std::string bandPictureName(std::uint8_t band, const PaletteEntry& entry) {
 
 Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     : port_(port), decimalSeparator_(std::move(decimalSeparator)), form_(form1Looks(), form1Layout(decimalSeparator_)) {
+    named_ = {&control("Paleta"),
+              &control("automat"),
+              &control("band4"),
+              &control("vysl"),
+              &control("presn"),
+              &control("Label21"),
+              {&control("ohm"), &control("kohm"), &control("mohm")},
+              &control("p3silver"),
+              {&control("p37"), &control("p38"), &control("p39")},
+              &control("p4none"),
+              &control("p4p"),
+              {&control("p40"), &control("p41"), &control("p42"), &control("p43"), &control("p44"),
+               &control("p4gold"), &control("p4silver")}};
     for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
         paletteRows_[row] = {&control("b" + std::to_string(row)), &control("Label" + std::to_string(row + 1)),
                              &control("Label" + std::to_string(row + 11))};
@@ -111,17 +121,17 @@ void Form1::SelectBand3() {
     }
     placeArrow(3);
     if (currentBandCount() == BandCount::Four) {
-        control("Paleta").setCaption(exponentPaletteCaption);
+        named_.palette->setCaption(exponentPaletteCaption);
         ShowExponentPalette4Band();
     } else {
-        control("Paleta").setCaption(digitPaletteCaption);
+        named_.palette->setCaption(digitPaletteCaption);
         ShowDigitPalette();
     }
 }
 
 void Form1::SelectBand4() {
     state_.band = 4;
-    control("Paleta").setCaption(exponentPaletteCaption);
+    named_.palette->setCaption(exponentPaletteCaption);
     if (!automaticAdvance()) {
         hideResultDisplay();
     }
@@ -131,7 +141,7 @@ void Form1::SelectBand4() {
 
 void Form1::SelectBand5() {
     state_.band = 5;
-    control("Paleta").setCaption(tolerancePaletteCaption);
+    named_.palette->setCaption(tolerancePaletteCaption);
     if (!automaticAdvance()) {
         hideResultDisplay();
     }
@@ -250,18 +260,19 @@ void Form1::band4_Click() {
     // Grey, white and violet are no four-band multipliers; the band turns silver instead.
     if (state_.num3 == 9 || state_.num3 == 8 || state_.num3 == 7) {
         state_.num3 = -2;
-        control("p3silver").setVisible(true);
-        for (const char* name : {"p39", "p38", "p37"}) {
-            control(name).setVisible(false);
+        named_.thirdSilver->setVisible(true);
+        for (forms::Control* picture : named_.thirdNoMultiplier) {
+            picture->setVisible(false);
         }
     }
     hideResultDisplay();
     state_.band = 0;
     restoreDigitPaletteCaption();
     placeArrow(0);
-    control("p4none").setVisible(true);
-    for (const char* name : band4Pictures) {
-        control(name).setVisible(false);
+    named_.fourthEmpty->setVisible(true);
+    named_.fourthPlain->setVisible(false);
+    for (forms::Control* picture : named_.fourthColours) {
+        picture->setVisible(false);
     }
 }
 
@@ -271,25 +282,25 @@ void Form1::band5_Click() {
     state_.band = 0;
     restoreDigitPaletteCaption();
     placeArrow(0);
-    control("p4none").setVisible(false);
-    control("p4p").setVisible(true);
+    named_.fourthEmpty->setVisible(false);
+    named_.fourthPlain->setVisible(true);
 }
 
 void Form1::prog_Click() {
-    for (const char* name : unitPictures) {
-        control(name).setVisible(false);
+    for (forms::Control* unit : named_.units) {
+        unit->setVisible(false);
     }
     placeArrow(0);
-    for (const char* name : {"vysl", "Label21", "presn"}) {
-        control(name).setVisible(true);
+    for (forms::Control* part : {named_.value, named_.percent, named_.tolerance}) {
+        part->setVisible(true);
     }
     state_.band = 0;
 
     const Result result = computeResult(state_, currentBandCount(), decimalSeparator_);
     state_.num3 = result.num3;
-    control("presn").setCaption(result.toleranceCaption);
-    control(unitPictures[static_cast<std::size_t>(result.unit)]).setVisible(true);
-    control("vysl").setCaption(result.valueCaption);
+    named_.tolerance->setCaption(result.toleranceCaption);
+    named_.units[static_cast<std::size_t>(result.unit)]->setVisible(true);
+    named_.value->setCaption(result.valueCaption);
 }
 
 void Form1::Info_pr_Click() {
@@ -309,15 +320,18 @@ void Form1::Info_pr_Click() {
 
 void Form1::Exit_pr_Click() { port_.unload(form_); }
 
-bool Form1::automaticAdvance() const { return control("automat").value(); }
+bool Form1::automaticAdvance() const { return named_.automaticAdvance->value(); }
 
 BandCount Form1::currentBandCount() const {
-    return control("band4").value() ? BandCount::Four : BandCount::Five;
+    return named_.fourBands->value() ? BandCount::Four : BandCount::Five;
 }
 
 void Form1::hideResultDisplay() {
-    for (const char* name : resultDisplay) {
-        control(name).setVisible(false);
+    for (forms::Control* part : {named_.value, named_.tolerance, named_.percent}) {
+        part->setVisible(false);
+    }
+    for (forms::Control* unit : named_.units) {
+        unit->setVisible(false);
     }
 }
 
@@ -336,8 +350,8 @@ void Form1::showInStack(std::uint8_t band, std::size_t picture) {
 }
 
 void Form1::restoreDigitPaletteCaption() {
-    if (control("Paleta").caption() != digitPaletteCaption) {
-        control("Paleta").setCaption(digitPaletteCaption);
+    if (named_.palette->caption() != digitPaletteCaption) {
+        named_.palette->setCaption(digitPaletteCaption);
         ShowDigitPalette();
     }
 }

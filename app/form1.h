@@ -65,7 +65,6 @@ private:
     void showInStack(std::uint8_t band, std::size_t picture);
     void restoreDigitPaletteCaption();
     forms::Control& control(std::string_view name) { return form_.control(name); }
-    const forms::Control& control(std::string_view name) const { return form_.control(name); }
 
     forms::PlatformPort& port_;
     std::string decimalSeparator_;
@@ -74,6 +73,23 @@ private:
     std::unique_ptr<FrmAbout> about_;
     bool aboutShown_ = false;
 
+    // The controls the handlers touch, looked up once here, so that a name the layout lacks fails
+    // the construction of the window, never a click.
+    struct Controls {
+        forms::Control* palette;
+        forms::Control* automaticAdvance;
+        forms::Control* fourBands;
+        forms::Control* value;
+        forms::Control* tolerance;
+        forms::Control* percent;
+        std::array<forms::Control*, 3> units;  // Ω, kΩ, MΩ
+        forms::Control* thirdSilver;
+        std::array<forms::Control*, 3> thirdNoMultiplier;  // violet, grey, white
+        forms::Control* fourthEmpty;
+        forms::Control* fourthPlain;
+        std::array<forms::Control*, 7> fourthColours;
+    };
+    Controls named_{};
     struct PaletteRow {
         forms::Control* swatch;
         forms::Control* name;
