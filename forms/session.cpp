@@ -13,6 +13,13 @@ std::size_t controlMarked(const Form& form, bool Control::*flag) {
 
 }  // namespace
 
+bool startsOptionGroup(const Form& form, std::size_t index) {
+    const auto& siblings = form.children(form.controls()[index].parent());
+    const auto first = std::ranges::find_if(
+        siblings, [&form](std::size_t sibling) { return form.controls()[sibling].kind() == ControlKind::OptionButton; });
+    return first != siblings.end() && *first == index;
+}
+
 std::size_t defaultButton(const Form& form) { return controlMarked(form, &Control::isDefault); }
 
 std::size_t cancelButton(const Form& form) { return controlMarked(form, &Control::isCancel); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "form.h"
@@ -20,6 +21,26 @@ public:
 protected:
     ~FormView() = default;
 };
+
+// A press on a control and its release over the same control make one click; a press dragged
+// off the control and released elsewhere makes none.
+class PointerPress {
+public:
+    void press(std::size_t control) { pressed_ = control; }
+    void cancel() { pressed_ = noControl; }
+    bool active() const { return pressed_ != noControl; }
+    // The control the release clicks, or noControl.
+    std::size_t release(std::size_t controlUnderPointer) {
+        const std::size_t pressed = std::exchange(pressed_, noControl);
+        return pressed == controlUnderPointer ? pressed : noControl;
+    }
+
+private:
+    std::size_t pressed_ = noControl;
+};
+
+// The first option button of its container, where the arrow keys' group of options begins.
+bool startsOptionGroup(const Form& form, std::size_t index);
 
 // The buttons Enter and Esc press; noControl where the form has none.
 std::size_t defaultButton(const Form& form);

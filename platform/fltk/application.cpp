@@ -17,11 +17,6 @@ forms::PixelScale withDialogFont(forms::PixelScale scale) {
 
 }  // namespace
 
-Application::Application()
-    : port_(withDialogFont(scaleOfDisplay())),
-      form1_(port_, regionalDecimalSeparator()),
-      mainWindow_(port_.openMainWindow(form1_.form())) {}
-
-int Application::run() { return Fl::run(); }
+Application::Application() : Program(regionalDecimalSeparator(), withDialogFont(scaleOfDisplay())) {}
 
 }  // namespace pruhomat::fltk

@@ -40,6 +40,8 @@ std::unique_ptr<FormWindow> FltkPort::openMainWindow(forms::Form& form) {
     return window;
 }
 
+int FltkPort::run(FormWindow&) { return Fl::run(); }
+
 int FltkPort::messageBox(std::string_view prompt, std::string_view title, int) {
     const std::string text(prompt);
     const std::string caption(title);

@@ -12,11 +12,15 @@ namespace pruhomat::fltk {
 // The platform as FLTK gives it: native windows for forms, fl_message, xdg-open.
 class FltkPort final : public forms::Session {
 public:
+    using Window = FormWindow;
+
     explicit FltkPort(forms::PixelScale scale);
 
     // Opens the main window, centred. The caller keeps the window, and must close it before
     // the form goes.
     std::unique_ptr<FormWindow> openMainWindow(forms::Form& form);
+    // FLTK's loop, until every window is hidden.
+    int run(FormWindow& mainWindow);
 
     int messageBox(std::string_view prompt, std::string_view title, int style) override;
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,

@@ -8,6 +8,7 @@
 #include <FL/x.H>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -31,17 +32,8 @@ std::string flCaption(const std::string& caption) {
     return text;
 }
 
-Fl_Align flAlign(forms::Alignment alignment) {
-    switch (alignment) {
-        case forms::Alignment::Right:
-            return FL_ALIGN_RIGHT;
-        case forms::Alignment::Center:
-            return FL_ALIGN_CENTER;
-        case forms::Alignment::Left:
-            break;
-    }
-    return FL_ALIGN_LEFT;
-}
+// In the order of forms::Alignment.
+constexpr std::array<Fl_Align, 3> flAlignments{FL_ALIGN_LEFT, FL_ALIGN_RIGHT, FL_ALIGN_CENTER};
 
 }  // namespace
 
@@ -95,26 +87,17 @@ void FormWindow::buildChildren(std::size_t parent) {
 Fl_Widget* FormWindow::createWidget(std::size_t index) {
     const forms::Control& control = form_.controls()[index];
     const forms::Rect onForm = form_.rectOnForm(index);
-    const forms::Rect box = pixelBox(index);
     const int x = scale_.pixels(onForm.left);
     const int y = scale_.pixels(onForm.top);
-    const int width = box.width;
-    const int height = box.height;
+    const auto [left, top, width, height] = pixelBox(index);
     Fl_Widget* widget = nullptr;
     switch (control.kind()) {
         case ControlKind::Frame:
             widget = new FrameGroup(x, y, width, height);
             break;
-        case ControlKind::Label: {
-            auto* box = new Fl_Box(x, y, width, height);
-            box->box(control.border == forms::Border::FixedSingle ? FL_DOWN_BOX : FL_FLAT_BOX);
-            // Text of one line sits in the middle, so accents above capitals stay inside the box;
-            // a caption of several lines starts at the top.
-            const bool severalLines = control.caption().find('\n') != std::string::npos;
-            box->align(FL_ALIGN_INSIDE | (severalLines ? FL_ALIGN_TOP : 0) | flAlign(control.alignment));
-            widget = box;
+        case ControlKind::Label:
+            widget = createLabel(control, x, y, width, height);
             break;
-        }
         case ControlKind::PictureBox:
             widget = new PictureBox(x, y, width, height, images_, control.picture,
                                     control.border == forms::Border::FixedSingle);
@@ -140,6 +123,17 @@ Fl_Widget* FormWindow::createWidget(std::size_t index) {
         widget->callback(onWidgetCallback, this);
     }
     return widget;
+}
+
+Fl_Widget* FormWindow::createLabel(const forms::Control& control, int x, int y, int width, int height) {
+    auto* box = new Fl_Box(x, y, width, height);
+    box->box(control.border == forms::Border::FixedSingle ? FL_DOWN_BOX : FL_FLAT_BOX);
+    // Text of one line sits in the middle, so accents above capitals stay inside the box;
+    // a caption of several lines starts at the top.
+    const bool severalLines = control.caption().find('\n') != std::string::npos;
+    const Fl_Align alignment = flAlignments.at(static_cast<std::size_t>(control.alignment));
+    box->align(FL_ALIGN_INSIDE | (severalLines ? FL_ALIGN_TOP : 0) | alignment);
+    return box;
 }
 
 void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
@@ -229,47 +223,43 @@ bool FormWindow::takesClicksItself(std::size_t index) const {
 }
 
 int FormWindow::handle(int event) {
-    switch (event) {
-        case FL_PUSH: {
-            const std::size_t hit = hitTestAtPointer();
-            if (hit != forms::noControl && takesClicksItself(hit)) {
-                break;
-            }
-            // Every other control takes the push, so it never falls through to one behind.
-            pressed_ = hit;
+    if (event == FL_PUSH || event == FL_DRAG || event == FL_RELEASE) {
+        if (pointerEvent(event)) {
             return 1;
         }
-        case FL_DRAG:
-            if (pressed_ != forms::noControl) {
-                return 1;
-            }
-            break;
-        case FL_RELEASE:
-            if (pressed_ != forms::noControl) {
-                const std::size_t pressed = pressed_;
-                pressed_ = forms::noControl;
-                if (hitTestAtPointer() == pressed) {
-                    session_.click(*this, pressed);
-                }
-                return 1;
-            }
-            break;
-        case FL_SHORTCUT: {
-            const int key = Fl::event_key();
-            if (key == FL_Enter || key == FL_KP_Enter) {
-                return session_.pressDefault(*this) ? 1 : 0;
-            }
-            if (key == FL_Escape) {
-                // Esc would close any FLTK window; here it presses the cancel button or nothing.
-                session_.pressCancel(*this);
-                return 1;
-            }
-            break;
+    } else if (event == FL_SHORTCUT) {
+        const int key = Fl::event_key();
+        if (key == FL_Enter || key == FL_KP_Enter) {
+            return session_.pressDefault(*this) ? 1 : 0;
         }
-        default:
-            break;
+        if (key == FL_Escape) {
+            // Esc would close any FLTK window; here it presses the cancel button or nothing.
+            session_.pressCancel(*this);
+            return 1;
+        }
     }
     return Fl_Double_Window::handle(event);
+}
+
+// Every control that is no button takes the push, so that it never falls through to one behind.
+bool FormWindow::pointerEvent(int event) {
+    if (event == FL_PUSH) {
+        const std::size_t hit = hitTestAtPointer();
+        if (hit != forms::noControl && takesClicksItself(hit)) {
+            return false;
+        }
+        pointer_.press(hit);
+        return true;
+    }
+    if (!pointer_.active()) {
+        return false;
+    }
+    if (event == FL_RELEASE) {
+        if (const std::size_t clicked = pointer_.release(hitTestAtPointer()); clicked != forms::noControl) {
+            session_.click(*this, clicked);
+        }
+    }
+    return true;
 }
 
 void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {

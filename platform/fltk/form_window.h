@@ -40,8 +40,11 @@ public:
     int handle(int event) override;
 
 private:
+    // Pushes, drags and releases on the controls that are no buttons; true where one took it.
+    bool pointerEvent(int event);
     void buildChildren(std::size_t parent);
     Fl_Widget* createWidget(std::size_t index);
+    static Fl_Widget* createLabel(const forms::Control& control, int x, int y, int width, int height);
     void applyLooks(Fl_Widget& widget, const forms::Control& control);
     std::size_t hitTestAtPointer() const;
     forms::Rect pixelBox(std::size_t index);
@@ -53,7 +56,7 @@ private:
     ImageCache& images_;
     forms::Session& session_;
     std::vector<Fl_Widget*> widgets_;
-    std::size_t pressed_ = forms::noControl;
+    forms::PointerPress pointer_;
 };
 
 }  // namespace pruhomat::fltk

@@ -3,6 +3,9 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
+#include <array>
+#include <utility>
 #include <variant>
 
 namespace pruhomat::fltk {
@@ -77,19 +80,16 @@ Fl_Color toFlColor(const forms::Paint& paint) {
     if (const auto* rgb = std::get_if<Rgb>(&paint)) {
         return fl_rgb_color(rgb->red, rgb->green, rgb->blue);
     }
-    switch (std::get<forms::SystemColour>(paint)) {
-        case forms::SystemColour::Window:
-            return FL_BACKGROUND2_COLOR;
-        case forms::SystemColour::WindowText:
-            return FL_FOREGROUND_COLOR;
-        case forms::SystemColour::Highlight:
-            return FL_SELECTION_COLOR;
-        case forms::SystemColour::InactiveBorder:
-            return fl_rgb_color(0xD4, 0xD0, 0xC8);
-        case forms::SystemColour::ButtonFace:
-            break;
-    }
-    return FL_BACKGROUND_COLOR;
+    // FLTK's theme colours where it has one; the inactive border is Windows' own grey.
+    using Mapping = std::pair<forms::SystemColour, Fl_Color>;
+    static constexpr std::array<Mapping, 5> colours{{
+        {forms::SystemColour::ButtonFace, FL_BACKGROUND_COLOR},
+        {forms::SystemColour::Window, FL_BACKGROUND2_COLOR},
+        {forms::SystemColour::WindowText, FL_FOREGROUND_COLOR},
+        {forms::SystemColour::Highlight, FL_SELECTION_COLOR},
+        {forms::SystemColour::InactiveBorder, 0xD4D0C800},
+    }};
+    return std::ranges::find(colours, std::get<forms::SystemColour>(paint), &Mapping::first)->second;
 }
 
 }  // namespace pruhomat::fltk

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <array>
 #include <cmath>
 #include <variant>
 
@@ -22,22 +23,6 @@ constexpr int captionIndent = 8;
 // The face the system keeps for its own dialogs: Tahoma, or its like, with every Czech letter.
 constexpr wchar_t dialogFace[] = L"MS Shell Dlg 2";
 constexpr double dialogPoints = 8;
-
-int systemColourIndex(forms::SystemColour colour) {
-    switch (colour) {
-        case forms::SystemColour::InactiveBorder:
-            return COLOR_INACTIVEBORDER;
-        case forms::SystemColour::Highlight:
-            return COLOR_HIGHLIGHT;
-        case forms::SystemColour::Window:
-            return COLOR_WINDOW;
-        case forms::SystemColour::WindowText:
-            return COLOR_WINDOWTEXT;
-        case forms::SystemColour::ButtonFace:
-            break;
-    }
-    return COLOR_BTNFACE;
-}
 
 Rgb faceColour() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -59,20 +44,11 @@ COLORREF colourRef(const forms::Paint& paint) {
     if (const auto* rgb = std::get_if<Rgb>(&paint)) {
         return RGB(rgb->red, rgb->green, rgb->blue);
     }
-    return GetSysColor(systemColourIndex(std::get<forms::SystemColour>(paint)));
+    return GetSysColor(static_cast<int>(std::get<forms::SystemColour>(paint)));
 }
 
-DWORD labelAlignment(forms::Alignment alignment) {
-    switch (alignment) {
-        case forms::Alignment::Right:
-            return SS_RIGHT;
-        case forms::Alignment::Center:
-            return SS_CENTER;
-        case forms::Alignment::Left:
-            break;
-    }
-    return SS_LEFT;
-}
+// Static styles in the order of forms::Alignment.
+constexpr std::array<DWORD, 3> labelAlignments{SS_LEFT, SS_RIGHT, SS_CENTER};
 
 }  // namespace
 
@@ -147,47 +123,37 @@ void FormWindow::createChildren(std::size_t parent, HWND parentWindow) {
     }
 }
 
-HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
+// The class and styles of the native control that shows a control.
+FormWindow::NativeKind FormWindow::nativeKind(std::size_t index) const {
     const forms::Control& control = form_.controls()[index];
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0);
-    DWORD extendedStyle = control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0;
-    const wchar_t* windowClass = L"STATIC";
     switch (control.kind()) {
         case ControlKind::Frame:
-            windowClass = frameClass;
-            style |= WS_CLIPCHILDREN;
-            extendedStyle |= WS_EX_CONTROLPARENT;
-            break;
+            return {frameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
         case ControlKind::Label:
             // Every label takes the pointer, so that no click reaches a control behind it.
-            style |= SS_NOTIFY | SS_NOPREFIX | labelAlignment(control.alignment);
-            break;
+            return {L"STATIC",
+                    SS_NOTIFY | SS_NOPREFIX | labelAlignments.at(static_cast<std::size_t>(control.alignment))};
         case ControlKind::PictureBox:
-            windowClass = pictureClass;
-            break;
+            return {pictureClass, 0};
         case ControlKind::CommandButton:
-            windowClass = L"BUTTON";
-            style |= WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-            break;
+            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))};
         case ControlKind::OptionButton: {
-            windowClass = L"BUTTON";
-            const auto& siblings = form_.children(control.parent());
-            bool firstOfGroup = true;
-            for (const std::size_t sibling : siblings) {
-                if (form_.controls()[sibling].kind() == ControlKind::OptionButton) {
-                    firstOfGroup = sibling == index;
-                    break;
-                }
-            }
-            style |= WS_TABSTOP | BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP : 0);
-            break;
+            const DWORD group = forms::startsOptionGroup(form_, index) ? WS_GROUP : 0;
+            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_RADIOBUTTON) | group};
         }
         case ControlKind::CheckBox:
-            windowClass = L"BUTTON";
-            style |= WS_TABSTOP | BS_CHECKBOX;
             break;
     }
-    HWND handle = CreateWindowExW(extendedStyle, windowClass, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
+    return {L"BUTTON", WS_TABSTOP | BS_CHECKBOX};
+}
+
+HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
+    const forms::Control& control = form_.controls()[index];
+    const NativeKind native = nativeKind(index);
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0) | native.style;
+    const DWORD border = control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0;
+    const DWORD extendedStyle = border | native.extendedStyle;
+    HWND handle = CreateWindowExW(extendedStyle, native.windowClass, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
                                   parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + index)),
                                   GetModuleHandleW(nullptr), this);
     if (control.kind() == ControlKind::OptionButton || control.kind() == ControlKind::CheckBox) {
@@ -254,7 +220,7 @@ HFONT FormWindow::fontFor(const forms::Font& font) {
 
 HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
     if (const auto* system = std::get_if<forms::SystemColour>(&paint)) {
-        return GetSysColorBrush(systemColourIndex(*system));
+        return GetSysColorBrush(static_cast<int>(*system));
     }
     const COLORREF colour = colourRef(paint);
     auto found = brushes_.find(colour);
@@ -344,17 +310,11 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: {
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if (id < firstControlId) {
-                break;
+        case WM_CTLCOLORBTN:
+            if (const HBRUSH brush = controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
             }
-            const forms::Control& control = form_.controls().at(static_cast<std::size_t>(id - firstControlId));
-            auto* context = reinterpret_cast<HDC>(wParam);
-            SetTextColor(context, colourRef(control.foreground));
-            SetBkColor(context, colourRef(control.background()));
-            return reinterpret_cast<LRESULT>(brushFor(control.background()));
-        }
+            break;
         case WM_CLOSE:
             session_.closeBox(*this);
             return 0;
@@ -362,16 +322,9 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             // The pictures are drawn anew on the new face colour at the next paint.
             RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
-        case WM_DPICHANGED: {
-            scale_ = forms::PixelScale(HIWORD(wParam));
-            releaseFonts();
-            applyFonts();
-            applyGeometry();
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-            InvalidateRect(window_, nullptr, TRUE);
+        case WM_DPICHANGED:
+            dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_NCDESTROY:
             window_ = nullptr;
             break;
@@ -379,6 +332,27 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The colours of a control's text and background; none for what is no control of the form.
+HBRUSH FormWindow::controlColours(HDC context, HWND controlWindow) {
+    const int id = GetDlgCtrlID(controlWindow);
+    if (id < firstControlId) {
+        return nullptr;
+    }
+    const forms::Control& control = form_.controls().at(static_cast<std::size_t>(id - firstControlId));
+    SetTextColor(context, colourRef(control.foreground));
+    SetBkColor(context, colourRef(control.background()));
+    return brushFor(control.background());
+}
+
+void FormWindow::dpiChanged(int dpi, const RECT& suggested) {
+    scale_ = forms::PixelScale(dpi);
+    releaseFonts();
+    applyFonts();
+    applyGeometry();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -424,22 +398,22 @@ bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LP
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            pressed_ = index;
+            pointer_.press(index);
             SetCapture(window);
             return true;
         case WM_LBUTTONUP: {
-            const bool wasPressed = pressed_ == index;
-            pressed_ = forms::noControl;
-            ReleaseCapture();
             RECT client{};
             GetClientRect(window, &client);
-            if (wasPressed && PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-                session_.click(*this, index);
+            const bool inside = PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            const std::size_t clicked = pointer_.release(inside ? index : forms::noControl);
+            ReleaseCapture();
+            if (clicked != forms::noControl) {
+                session_.click(*this, clicked);
             }
             return true;
         }
         case WM_CAPTURECHANGED:
-            pressed_ = forms::noControl;
+            pointer_.cancel();
             return false;
         default:
             return false;

@@ -48,8 +48,16 @@ private:
 
     LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT controlMessage(HWND window, std::size_t index, UINT message, WPARAM wParam, LPARAM lParam);
+    HBRUSH controlColours(HDC context, HWND controlWindow);
+    void dpiChanged(int dpi, const RECT& suggested);
     bool pointerMessage(HWND window, std::size_t index, UINT message, LPARAM lParam);
     void createChildren(std::size_t parent, HWND parentWindow);
+    struct NativeKind {
+        const wchar_t* windowClass;
+        DWORD style;
+        DWORD extendedStyle = 0;
+    };
+    NativeKind nativeKind(std::size_t index) const;
     HWND createControl(std::size_t index, HWND parentWindow);
     void applyGeometry();
     void applyFonts();
@@ -66,7 +74,7 @@ private:
     HWND window_ = nullptr;
     forms::PixelScale scale_{forms::PixelScale::standardDpi};
     std::vector<HWND> handles_;
-    std::size_t pressed_ = forms::noControl;
+    forms::PointerPress pointer_;
     std::map<COLORREF, HBRUSH> brushes_;
     std::map<std::tuple<std::string_view, double, bool, int>, HFONT> fonts_;
 };

@@ -14,6 +14,18 @@ std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
     return window;
 }
 
+int Win32Port::run(FormWindow& mainWindow) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab between the buttons, the check box and the option buttons.
+        if (!IsDialogMessageW(mainWindow.handle(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
 int Win32Port::messageBox(std::string_view prompt, std::string_view title, int style) {
     return MessageBoxW(mainWindow_, wide(prompt).c_str(), wide(title).c_str(), static_cast<UINT>(style));
 }

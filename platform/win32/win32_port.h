@@ -13,9 +13,13 @@ namespace pruhomat::win32 {
 // The platform as the Windows API gives it: windows for forms, MessageBoxW, ShellExecuteA.
 class Win32Port final : public forms::Session {
 public:
+    using Window = FormWindow;
+
     // Opens the main window, centred; unloading its form ends the message loop. The caller
     // keeps the window, and must close it before the form goes.
     std::unique_ptr<FormWindow> openMainWindow(forms::Form& form);
+    // The message loop, until the main window's form is unloaded.
+    int run(FormWindow& mainWindow);
 
     int messageBox(std::string_view prompt, std::string_view title, int style) override;
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
