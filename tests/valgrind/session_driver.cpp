@@ -1,17 +1,20 @@
 // Plays a scripted session on the running Linux program through real X pointer and key events:
 // both band counts, automatic advance, the zero rule, and the About dialog opened and closed many
-// times, then "Konec". The program may run slowly under a checker, so every step waits generously.
+// times, then "Konec". Each step waits for what it brings about (the window drawn anew, a dialog
+// shown or gone), with a generous timeout, as the program runs slowly under a checker.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "form1.h"
 #include "recording_port.h"
@@ -20,8 +23,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto stepPause = 600ms;
 constexpr auto windowWait = 60s;
+constexpr auto pollInterval = 50ms;
 constexpr int aboutOpenings = 25;
 
 Display* display = nullptr;
@@ -62,9 +65,31 @@ Window waitForWindow(std::string_view title, bool shown = true) {
         if ((window != 0) == shown) {
             return window;
         }
-        std::this_thread::sleep_for(100ms);
+        std::this_thread::sleep_for(pollInterval);
     }
     std::fprintf(stderr, "window \"%s\" did not %s\n", std::string(title).c_str(), shown ? "appear" : "go");
+    std::exit(1);
+}
+
+std::vector<char> pixelsOf(Window window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    std::vector<char> bytes(image->data, image->data + image->bytes_per_line * image->height);
+    XDestroyImage(image);
+    return bytes;
+}
+
+void waitForRedraw(Window window, const std::vector<char>& before) {
+    const auto until = std::chrono::steady_clock::now() + windowWait;
+    while (std::chrono::steady_clock::now() < until) {
+        if (pixelsOf(window) != before) {
+            return;
+        }
+        std::this_thread::sleep_for(pollInterval);
+    }
+    std::fprintf(stderr, "a click left the window as it was\n");
     std::exit(1);
 }
 
@@ -77,12 +102,17 @@ void pointerTo(Window window, int x, int y) {
     XSync(display, False);
 }
 
-void clickAt(Window window, int x, int y) {
+enum class Effect : std::uint8_t { Redraws, OpensOrCloses };
+
+void clickAt(Window window, int x, int y, Effect effect) {
+    const std::vector<char> before = effect == Effect::Redraws ? pixelsOf(window) : std::vector<char>{};
     pointerTo(window, x, y);
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XSync(display, False);
-    std::this_thread::sleep_for(stepPause);
+    if (effect == Effect::Redraws) {
+        waitForRedraw(window, before);
+    }
 }
 
 void pressKey(Window window, KeySym key) {
@@ -93,7 +123,6 @@ void pressKey(Window window, KeySym key) {
     XTestFakeKeyEvent(display, code, True, CurrentTime);
     XTestFakeKeyEvent(display, code, False, CurrentTime);
     XSync(display, False);
-    std::this_thread::sleep_for(stepPause);
 }
 
 // Clicks the centre of a control, placed by the same layout the program uses.
@@ -113,22 +142,23 @@ public:
         click("band5");
         click("automat");
         click("p19");
-        click("b0");
+        click("b0", Effect::OpensOrCloses);
         pressKey(waitForWindow("O Programu..."), XK_Escape);
         waitForWindow("O Programu...", false);
         for (int opening = 0; opening < aboutOpenings; ++opening) {
-            click("Info_pr");
+            click("Info_pr", Effect::OpensOrCloses);
             pressKey(waitForWindow(" O programu..."), opening % 2 == 0 ? XK_Escape : XK_Return);
             waitForWindow(" O programu...", false);
         }
-        click("Exit_pr");
+        click("Exit_pr", Effect::OpensOrCloses);
     }
 
 private:
-    void click(std::string_view name) {
+    // Every click of the script but those that open or close a window changes the main window.
+    void click(std::string_view name, Effect effect = Effect::Redraws) {
         const pruhomat::forms::Form& form = mainForm_.form();
         const pruhomat::forms::Rect rect = form.rectOnForm(form.indexOf(name));
-        clickAt(main_, (rect.left + rect.width / 2) / 15, (rect.top + rect.height / 2) / 15);
+        clickAt(main_, (rect.left + rect.width / 2) / 15, (rect.top + rect.height / 2) / 15, effect);
     }
 
     pruhomat::testing::RecordingPort port_;

