@@ -25,9 +25,6 @@ public:
     forms::Form& form() { return form_; }
     const ResistorState& state() const { return state_; }
 
-    // The About dialog, once "Info" has created it.
-    FrmAbout* about() { return about_.get(); }
-
 private:
     static constexpr std::size_t bandPositions = 5;
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "clicks.h"
 #include "allocation_counter.h"
 #include "form1.h"
 #include "frm_about.h"
@@ -52,7 +53,7 @@ void collectChanges(Form& form) {
 }
 
 void clickAsFrontEnd(Form& form, std::string_view name) {
-    form.click(name);
+    pruhomat::forms::click(form, name);
     collectChanges(form);
 }
 

@@ -76,15 +76,6 @@ std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
 
 std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noControl, x, y); }
 
-void Form::click(std::string_view name) { click(indexOf(name)); }
-
-void Form::clickAt(int x, int y) {
-    const std::size_t hit = hitTest(x, y);
-    if (hit != noControl) {
-        click(hit);
-    }
-}
-
 void Form::click(std::size_t index) {
     Control& target = controls_.at(index);
     if (!isShown(target)) {

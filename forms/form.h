@@ -62,8 +62,6 @@ public:
 
     // A click as the platform delivers it: hidden controls take none, a check box toggles,
     // an option button is selected before its handler runs and one already selected runs nothing.
-    void click(std::string_view name);
-    void clickAt(int x, int y);
     void click(std::size_t index);
 
     // The controls changed since the last clearChanges, each with its Property bits.

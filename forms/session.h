@@ -55,12 +55,8 @@ public:
     void opened(FormView& view);
     void closed(FormView& view);
 
-    FormView* viewOf(const Form& form) const;
     // Open until its form is unloaded.
     bool isOpen(const FormView& view) const;
-    bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
-
-    void syncAll();
 
     // A click as the user makes it, then every window brought up to date.
     void click(FormView& view, std::size_t index);
@@ -80,6 +76,9 @@ protected:
     virtual void dialogUnloaded(FormView& view) = 0;
 
 private:
+    FormView* viewOf(const Form& form) const;
+    bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
+    void syncAll();
     bool press(FormView& view, std::size_t button);
 
     std::vector<FormView*> views_;

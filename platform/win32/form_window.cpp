@@ -365,11 +365,7 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            if (form_.controls()[index].kind() == ControlKind::Frame) {
-                paintFrame(window, index);
-            } else {
-                paintPicture(window, index);
-            }
+            paint(window, form_.controls()[index]);
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(fontFor(form_.controls()[index].font));
@@ -420,13 +416,22 @@ bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LP
     }
 }
 
-void FormWindow::paintFrame(HWND window, std::size_t index) {
-    const forms::Control& control = form_.controls()[index];
+// Frames and pictures are drawn here whole, on their background.
+void FormWindow::paint(HWND window, const forms::Control& control) {
     PAINTSTRUCT paint{};
     HDC context = BeginPaint(window, &paint);
     RECT client{};
     GetClientRect(window, &client);
     FillRect(context, &client, brushFor(control.background()));
+    if (control.kind() == ControlKind::Frame) {
+        paintFrame(context, client, control);
+    } else {
+        paintPicture(context, control);
+    }
+    EndPaint(window, &paint);
+}
+
+void FormWindow::paintFrame(HDC context, RECT client, const forms::Control& control) {
     auto* previousFont = static_cast<HFONT>(SelectObject(context, fontFor(control.font)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(context, &metrics);
@@ -442,16 +447,9 @@ void FormWindow::paintFrame(HWND window, std::size_t index) {
                  static_cast<int>(caption.size()));
     }
     SelectObject(context, previousFont);
-    EndPaint(window, &paint);
 }
 
-void FormWindow::paintPicture(HWND window, std::size_t index) {
-    const forms::Control& control = form_.controls()[index];
-    PAINTSTRUCT paint{};
-    HDC context = BeginPaint(window, &paint);
-    RECT client{};
-    GetClientRect(window, &client);
-    FillRect(context, &client, brushFor(control.background()));
+void FormWindow::paintPicture(HDC context, const forms::Control& control) {
     if (HBITMAP bitmap = pictures_.bitmap(control.picture, scale_.dpi(), faceColour())) {
         HDC memory = CreateCompatibleDC(context);
         HGDIOBJ previous = SelectObject(memory, bitmap);
@@ -461,7 +459,6 @@ void FormWindow::paintPicture(HWND window, std::size_t index) {
         SelectObject(memory, previous);
         DeleteDC(memory);
     }
-    EndPaint(window, &paint);
 }
 
 }  // namespace pruhomat::win32

@@ -61,8 +61,9 @@ private:
     HWND createControl(std::size_t index, HWND parentWindow);
     void applyGeometry();
     void applyFonts();
-    void paintFrame(HWND window, std::size_t index);
-    void paintPicture(HWND window, std::size_t index);
+    void paint(HWND window, const forms::Control& control);
+    void paintFrame(HDC context, RECT client, const forms::Control& control);
+    void paintPicture(HDC context, const forms::Control& control);
     HBRUSH brushFor(const forms::Paint& paint);
     HFONT fontFor(const forms::Font& font);
     forms::Rect pixelBox(std::size_t index) const;

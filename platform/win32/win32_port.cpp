@@ -6,6 +6,18 @@
 #include "text.h"
 
 namespace pruhomat::win32 {
+namespace {
+
+// Tab and the arrow keys move between the buttons, the check box and the option buttons of the
+// window that has the keyboard.
+void dispatch(MSG& message, HWND window) {
+    if (!IsDialogMessageW(window, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
 
 std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
     auto window = std::make_unique<FormWindow>(form, pictures_, nullptr, *this);
@@ -17,11 +29,7 @@ std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
 int Win32Port::run(FormWindow& mainWindow) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab between the buttons, the check box and the option buttons.
-        if (!IsDialogMessageW(mainWindow.handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatch(message, mainWindow.handle());
     }
     return static_cast<int>(message.wParam);
 }
@@ -54,10 +62,7 @@ void Win32Port::showModal(forms::Form& form) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (!IsDialogMessageW(dialog->handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatch(message, dialog->handle());
     }
     // The owner is enabled while the dialog is still there, so that the system hands the
     // activation back to it and to no other program's window.

@@ -15,16 +15,17 @@ class Win32Port final : public forms::Session {
 public:
     using Window = FormWindow;
 
+    // Message boxes and modal forms are owned by the main window.
+    int messageBox(std::string_view prompt, std::string_view title, int style) override;
+    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
+                      std::string_view parameters, std::string_view directory, int showCommand) override;
+    void showModal(forms::Form& form) override;
+
     // Opens the main window, centred; unloading its form ends the message loop. The caller
     // keeps the window, and must close it before the form goes.
     std::unique_ptr<FormWindow> openMainWindow(forms::Form& form);
     // The message loop, until the main window's form is unloaded.
     int run(FormWindow& mainWindow);
-
-    int messageBox(std::string_view prompt, std::string_view title, int style) override;
-    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                      std::string_view parameters, std::string_view directory, int showCommand) override;
-    void showModal(forms::Form& form) override;
 
 protected:
     void endProgram() override { PostQuitMessage(0); }

@@ -1,3 +1,4 @@
+#include "clicks.h"
 #include "main_window.h"
 #include "session.h"
 
@@ -12,7 +13,7 @@ TEST_F(AboutDialog, ShowsModallyTheSameTextEachTime) {
     port.whileModal = [&](forms::Form& about) {
         texts.push_back(about.control("Label1").caption());
         EXPECT_EQ(about.looks().caption, " O programu...");
-        about.click("cmdOK");
+        forms::click(about, "cmdOK");
     };
     click("Info_pr");
     click("Info_pr");
@@ -27,9 +28,9 @@ TEST_F(AboutDialog, LinksOpenInTheShellAndKeepTheDialogOpen) {
     forms::WindowHandle separatorHandle = 0;
     port.whileModal = [&](forms::Form& about) {
         separatorHandle = port.windowHandle(about.control("Frame1"));
-        about.click("Frame2");
-        about.click("Frame3");
-        about.click("Frame3");
+        forms::click(about, "Frame2");
+        forms::click(about, "Frame3");
+        forms::click(about, "Frame3");
     };
     click("Info_pr");
     EXPECT_TRUE(port.unloadedForms.empty());
@@ -48,9 +49,9 @@ TEST_F(AboutDialog, LinksOpenInTheShellAndKeepTheDialogOpen) {
 TEST_F(AboutDialog, AClickAnywhereInALinkFrameRaisesIt) {
     port.whileModal = [&](forms::Form& about) {
         const auto& frame = about.control("Frame3").rect();
-        about.clickAt(frame.left + frame.width - 1, frame.top + frame.height - 1);
+        forms::clickAt(about, frame.left + frame.width - 1, frame.top + frame.height - 1);
         const auto& separator = about.control("Frame1").rect();
-        about.clickAt(separator.left + 10, separator.top + 10);
+        forms::clickAt(about, separator.left + 10, separator.top + 10);
     };
     click("Info_pr");
     ASSERT_EQ(port.shellCalls.size(), 1u);
@@ -74,7 +75,7 @@ TEST_F(AboutDialog, EnterAndEscCloseIt) {
         port.whileModal = [&](forms::Form& about) {
             const std::size_t button = buttonOfKey(about);
             ASSERT_NE(button, forms::noControl);
-            about.click(about.controls()[button].name());
+            forms::click(about, about.controls()[button].name());
         };
         click("Info_pr");
         EXPECT_EQ(port.unloadedForms, std::vector<std::string>{"frmAbout"});

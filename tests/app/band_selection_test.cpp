@@ -1,3 +1,4 @@
+#include "clicks.h"
 #include "main_window.h"
 
 namespace pruhomat::testing {
@@ -88,7 +89,7 @@ TEST_F(BandSelection, FourBandsTheEmptyBandFourTakesNoClick) {
     click("band4");
     form().clearChanges();
     const auto [x, y] = centreOf("p4none");
-    form().clickAt(x, y);
+    forms::clickAt(form(), x, y);
     EXPECT_EQ(state().band, 0);
     EXPECT_TRUE(form().changedControls().empty());
 }

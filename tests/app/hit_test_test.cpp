@@ -1,3 +1,4 @@
+#include "clicks.h"
 #include "main_window.h"
 
 namespace pruhomat::testing {
@@ -8,7 +9,7 @@ using ClicksAtPoints = MainWindow;
 TEST_F(ClicksAtPoints, ReachTheFrontMostVisiblePicture) {
     const auto [x, y] = centreOf("p4p");
     EXPECT_EQ(form().controls()[form().hitTest(x, y)].name(), "p4p");
-    form().clickAt(x, y);
+    forms::clickAt(form(), x, y);
     EXPECT_EQ(state().band, 4);
     click("b2");
     EXPECT_EQ(form().controls()[form().hitTest(x, y)].name(), "p42");
@@ -26,7 +27,7 @@ TEST_F(ClicksAtPoints, ControlsWithoutHandlersSwallowTheClick) {
     for (const char* name : inert) {
         const auto [x, y] = centreOf(name);
         form().clearChanges();
-        form().clickAt(x, y);
+        forms::clickAt(form(), x, y);
         EXPECT_TRUE(form().changedControls().empty()) << name;
     }
     EXPECT_EQ(state().band, 0);
@@ -41,13 +42,13 @@ TEST_F(ClicksAtPoints, AnArrowCoversTheBandBehindIt) {
 TEST_F(ClicksAtPoints, SwatchesEnterColours) {
     click("p29");
     const auto [x, y] = centreOf("b5");
-    form().clickAt(x, y);
+    forms::clickAt(form(), x, y);
     EXPECT_EQ(state().num2, 5);
 }
 
 TEST_F(ClicksAtPoints, OutsideEveryControlNothingHappens) {
     EXPECT_EQ(form().hitTest(6300, 3300), forms::noControl);
-    form().clickAt(6300, 3300);
+    forms::clickAt(form(), 6300, 3300);
     EXPECT_TRUE(form().changedControls().empty());
 }
 

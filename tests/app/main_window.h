@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "clicks.h"
 #include "form1.h"
 #include "recording_port.h"
 
@@ -19,7 +20,7 @@ protected:
     forms::Form& form() { return window.form(); }
     const ResistorState& state() const { return window.state(); }
 
-    void click(std::string_view name) { form().click(name); }
+    void click(std::string_view name) { forms::click(form(), name); }
     void clicks(std::initializer_list<std::string_view> names) {
         for (const auto name : names) {
             click(name);
@@ -29,7 +30,7 @@ protected:
     void clickBand(int band) {
         const char* columns[] = {"p10", "p20", "p30", "p4p", "ppp"};
         const auto [x, y] = centreOf(columns[band - 1]);
-        form().clickAt(x, y);
+        forms::clickAt(form(), x, y);
     }
     void setAutomaticAdvance(bool on) {
         if (form().control("automat").value() != on) {

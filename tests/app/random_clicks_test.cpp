@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "clicks.h"
 #include "invariants.h"
 #include "recording_port.h"
 
@@ -21,7 +22,7 @@ TEST(RandomClicks, KeepEveryRuleAfterEveryClick) {
         RecordingPort port;
         port.whileModal = [&random](forms::Form& about) {
             for (int click = 0; click < 3; ++click) {
-                about.clickAt(static_cast<int>(random() % 4110), static_cast<int>(random() % 2025));
+                forms::clickAt(about, static_cast<int>(random() % 4110), static_cast<int>(random() % 2025));
             }
         };
         Form1 window(port, ",");
@@ -34,11 +35,11 @@ TEST(RandomClicks, KeepEveryRuleAfterEveryClick) {
                 const int x = static_cast<int>(random() % 6375);
                 const int y = static_cast<int>(random() % 3315);
                 event = "click at " + std::to_string(x) + "," + std::to_string(y);
-                form.clickAt(x, y);
+                forms::clickAt(form, x, y);
             } else {
                 const auto& target = form.controls()[random() % form.controls().size()];
                 event = "click on " + target.name();
-                form.click(target.name());
+                forms::click(form, target.name());
             }
             const auto failures = checker.check();
             ASSERT_TRUE(failures.empty()) << "seed " << seed << " step " << step << " after " << event << ": "

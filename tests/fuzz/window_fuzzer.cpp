@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "clicks.h"
 #include "form1.h"
 #include "fuzzed_input.h"
 #include "invariants.h"
@@ -54,7 +55,7 @@ private:
 };
 
 std::string clickOn(forms::Form& form, std::string_view name) {
-    form.click(name);
+    forms::click(form, name);
     return "click on " + std::string(name) + " of " + form.looks().name;
 }
 
@@ -66,7 +67,7 @@ std::string clickAtPoint(forms::Form& form, FuzzedInput& input) {
     const forms::FormLooks& looks = form.looks();
     const int x = input.coordinate(-outsideMargin, looks.clientWidth + 2 * outsideMargin);
     const int y = input.coordinate(-outsideMargin, looks.clientHeight + 2 * outsideMargin);
-    form.clickAt(x, y);
+    forms::clickAt(form, x, y);
     return "click at " + std::to_string(x) + "," + std::to_string(y) + " of " + looks.name;
 }
 

@@ -93,10 +93,8 @@ WINDOW_TEST(AboutDialogIsModalOpensLinksAndClosesOnEscape) {
         }
         CHECK(!IsWindowEnabled(driver.mainWindow()));
         CHECK(GetWindow(dialog, GW_OWNER) == driver.mainWindow());
-        pruhomat::forms::Form& about = driver.application().form1().about()->form();
-        auto handle = [&](const char* name) {
-            return GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf(name)));
-        };
+        pruhomat::forms::Form& about = pruhomat::testing::aboutLayout();
+        auto handle = [&](const char* name) { return pruhomat::testing::aboutControl(dialog, name); };
         CHECK_EQ(driver.caption(handle("Label1")), std::string("\r\nVirtuální pruhomat verze 1.0\r\nAutor: Zelvotron"));
         CHECK(driver.focused() == handle("cmdOK"));
 

@@ -60,9 +60,7 @@ void openAndCloseAbout(Driver& driver) {
     driver.pressButton("Info_pr");
     HWND dialog = Driver::waitForWindow(L"PruhomatForm", L" O programu...");
     CHECK(dialog != nullptr);
-    pruhomat::forms::Form& about = driver.application().form1().about()->form();
-    driver.pressKey(GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK"))),
-                    VK_ESCAPE);
+    driver.pressKey(pruhomat::testing::aboutControl(dialog, "cmdOK"), VK_ESCAPE);
     CHECK(!IsWindow(dialog));
 }
 

@@ -11,6 +11,17 @@
 namespace pruhomat::testing {
 namespace {
 
+// Lays the About dialog out, and does nothing it is asked.
+class LayoutOnlyPort final : public forms::PlatformPort {
+public:
+    int messageBox(std::string_view, std::string_view, int) override { return forms::messageBoxAnswerOk; }
+    void shellExecute(forms::WindowHandle, std::string_view, std::string_view, std::string_view, std::string_view,
+                      int) override {}
+    void showModal(forms::Form&) override {}
+    void unload(forms::Form&) override {}
+    forms::WindowHandle windowHandle(const forms::Control&) override { return 0; }
+};
+
 constexpr UINT settleMessage = WM_APP + 1;
 constexpr DWORD settleTimeout = 10000;
 
@@ -112,6 +123,18 @@ std::string Driver::caption(HWND window) {
     wchar_t text[512]{};
     GetWindowTextW(window, text, static_cast<int>(std::size(text)));
     return win32::utf8(text);
+}
+
+forms::Form& aboutLayout() {
+    static LayoutOnlyPort port;
+    static FrmAbout about(port);
+    static const bool loaded = (about.load(), true);
+    static_cast<void>(loaded);
+    return about.form();
+}
+
+HWND aboutControl(HWND dialog, std::string_view name) {
+    return GetDlgItem(dialog, win32::firstControlId + static_cast<int>(aboutLayout().indexOf(name)));
 }
 
 namespace user {

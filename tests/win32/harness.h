@@ -55,6 +55,10 @@ private:
     HANDLE settled_;
 };
 
+// The About dialog's controls as laid out, to find them in the dialog on the screen.
+forms::Form& aboutLayout();
+HWND aboutControl(HWND dialog, std::string_view name);
+
 // Input as the user gives it: SendInput at points of the screen, handled by the window's own loop.
 namespace user {
 POINT centreOf(HWND control);

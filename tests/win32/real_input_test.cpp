@@ -46,8 +46,7 @@ WINDOW_TEST(AboutDialogGivesActivationAndFocusBack) {
     if (dialog == nullptr) {
         return;
     }
-    pruhomat::forms::Form& about = driver.application().form1().about()->form();
-    HWND ok = GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK")));
+    HWND ok = pruhomat::testing::aboutControl(dialog, "cmdOK");
     // The window exists before it is centred and shown; the click must find it where the user sees it.
     CHECK(waitUntil([&] { return IsWindowVisible(dialog) && driver.focused() == ok; }));
     user::click(ok);

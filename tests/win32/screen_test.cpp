@@ -242,8 +242,8 @@ WINDOW_TEST(EveryCzechLetterIsWhole) {
     HWND dialog = Driver::waitForWindow(L"PruhomatForm", L" O programu...");
     CHECK(dialog != nullptr);
     if (dialog != nullptr) {
-        pruhomat::forms::Form& about = driver.application().form1().about()->form();
-        HWND ok = GetDlgItem(dialog, pruhomat::win32::firstControlId + static_cast<int>(about.indexOf("cmdOK")));
+        pruhomat::forms::Form& about = pruhomat::testing::aboutLayout();
+        HWND ok = pruhomat::testing::aboutControl(dialog, "cmdOK");
         CHECK(waitUntil([&] { return IsWindowVisible(dialog) && driver.focused() == ok; }));
         checkGlyphsOfForm(driver, about, dialog);
         user::key(VK_ESCAPE);
