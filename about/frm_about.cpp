@@ -1,5 +1,6 @@
 #include "frm_about.h"
 
+#include <array>
 #include <string>
 
 #include "layout.h"
@@ -11,6 +12,8 @@ using forms::SystemColour;
 
 constexpr std::string_view lineSeparator = "\r\n";
 constexpr int showNormally = 1;
+
+constexpr std::array<std::string_view, 3> tabOrder{"cmdOK", "Frame2", "Frame3"};
 
 forms::FormLooks looks() { return {"frmAbout", " O programu...", 4110, 2025, forms::FormBorder::FixedDialog}; }
 
@@ -53,6 +56,7 @@ void FrmAbout::load() {
     form_->control("cmdOK").onClick = [this] { cmdOK_Click(); };
     form_->control("Frame2").onClick = [this] { Frame2_Click(); };
     form_->control("Frame3").onClick = [this] { Frame3_Click(); };
+    form_->setTabOrder(tabOrder);
     text_ = &form_->control("Label1");
     linkOwner_ = &form_->control("Frame1");
     Form_Load();

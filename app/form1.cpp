@@ -20,19 +20,6 @@ constexpr int valueLabelLeft = 240;
 constexpr int wideValueLabelLeft = 150;
 
 
-PaletteMode paletteModeFor(std::uint8_t band, BandCount bandPositions) {
-    switch (band) {
-        case 3:
-            return bandPositions == BandCount::Four ? PaletteMode::Exponent4Band : PaletteMode::Digit;
-        case 4:
-            return PaletteMode::Exponent5Band;
-        case 5:
-            return PaletteMode::Tolerance;
-        default:
-            return PaletteMode::Digit;
-    }
-}
-
 // Band pictures are named p, the band and the digit of their colour (p3gold and p3silver where
 // there is none); tolerance pictures pp and the percent.
 std::string bandPictureName(std::uint8_t band, const PaletteEntry& entry) {
@@ -87,13 +74,33 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
             form_.at(picture).onClick = [this, band] { selectBand(band); };
         }
     }
-    control("p4p").onClick = [this] { SelectBand4(); };
+    control("p4p").onClick = [this] { selectBand(4); };
     control("band4").onClick = [this] { band4_Click(); };
     control("band5").onClick = [this] { band5_Click(); };
     control("prog").onClick = [this] { prog_Click(); };
     control("Info_pr").onClick = [this] { Info_pr_Click(); };
     control("Exit_pr").onClick = [this] { Exit_pr_Click(); };
+    paletteIndex_ = form_.indexOf("Paleta");
+    form_.setTabOrder(form1TabOrder);
+    form_.onKey = [this](std::size_t focused, const forms::KeyPress& key) { return keyPressed(focused, key); };
+    form_.onContextMenu = [this] { showContextMenu(); };
+    // The keyboard's first place belongs to the window as it loads, not to a change.
+    markHighlightedRow();
+    form_.clearChanges();
     Form_Load();
+}
+
+PaletteMode Form1::paletteModeFor(std::uint8_t band, BandCount count) {
+    switch (band) {
+        case 3:
+            return count == BandCount::Four ? PaletteMode::Exponent4Band : PaletteMode::Digit;
+        case 4:
+            return PaletteMode::Exponent5Band;
+        case 5:
+            return PaletteMode::Tolerance;
+        default:
+            return PaletteMode::Digit;
+    }
 }
 
 void Form1::Form_Load() { state_ = ResistorState{}; }
@@ -167,8 +174,9 @@ void Form1::selectBand(std::uint8_t band) {
             SelectBand5();
             break;
         default:
-            break;
+            return;
     }
+    followCurrentBand();
 }
 
 void Form1::ShowDigitPalette() { showPalette(PaletteMode::Digit); }
@@ -199,6 +207,7 @@ void Form1::showPalette(PaletteMode mode) {
         }
     }
     paletteRows_[wideValueRow].value->setLeft(mode == PaletteMode::Tolerance ? wideValueLabelLeft : valueLabelLeft);
+    markHighlightedRow();
 }
 
 void Form1::colourButtonClick(std::size_t button) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,19 @@ private:
     void placeArrow(std::uint8_t band);
     void showInStack(std::uint8_t band, std::size_t picture);
     void restoreDigitPaletteCaption();
+    static PaletteMode paletteModeFor(std::uint8_t band, BandCount count);
+
+    // The keyboard and the clipboard.
+    bool keyPressed(std::size_t focused, const forms::KeyPress& key);
+    void runDrawingCommand(std::uint8_t command);
+    void stepBand(bool forwards);
+    void moveHighlight(bool down);
+    void pressRow(std::size_t row);
+    std::optional<std::size_t> rowTyped(char32_t character) const;
+    void followCurrentBand();
+    void markHighlightedRow();
+    void showContextMenu();
+    void copyResult();
     forms::Control& control(std::string_view name) { return form_.control(name); }
 
     forms::PlatformPort& port_;
@@ -94,6 +108,9 @@ private:
     };
     std::array<PaletteRow, ColourCode::paletteSize> paletteRows_{};
     std::array<forms::Control*, bandPositions> arrows_{};
+    std::size_t paletteIndex_ = forms::noControl;
+    // The palette row Space and Enter press.
+    std::size_t highlightedRow_ = 0;
     // The pictures colour entry chooses between, for bands 1 to 5.
     std::array<std::vector<std::size_t>, bandPositions> stacks_;
 };

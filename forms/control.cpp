@@ -45,4 +45,11 @@ void Control::setValue(bool value) {
     }
 }
 
+void Control::setFocusMark(const Rect& area) {
+    if (focusMark_ != area) {
+        focusMark_ = area;
+        mark(FocusMarkProperty);
+    }
+}
+
 }  // namespace pruhomat::forms

@@ -43,6 +43,9 @@ struct Rect {
     int height = 0;
 
     bool contains(int x, int y) const { return x >= left && y >= top && x < left + width && y < top + height; }
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // The properties handlers change; a front-end updates a native widget for each one marked.
@@ -52,6 +55,7 @@ enum Property : std::uint8_t {
     VisibleProperty = 4,
     LeftProperty = 8,
     ValueProperty = 16,
+    FocusMarkProperty = 32,
 };
 
 // No control: the form itself as a container, or no control at a point.
@@ -67,18 +71,23 @@ public:
     const std::string& name() const { return name_; }
     const Rect& rect() const { return rect_; }
     std::size_t parent() const { return parent_; }
+    std::size_t index() const { return index_; }
 
     const std::string& caption() const { return caption_; }
     const Paint& background() const { return background_; }
     bool visible() const { return visible_; }
     int left() const { return rect_.left; }
     bool value() const { return value_; }
+    // Where the focus rectangle goes while the control has the keyboard, relative to the
+    // control; empty for the whole control.
+    const Rect& focusMark() const { return focusMark_; }
 
     void setCaption(std::string_view caption);
     void setBackground(const Paint& background);
     void setVisible(bool visible);
     void setLeft(int left);
     void setValue(bool value);
+    void setFocusMark(const Rect& area);
 
     // Static looks.
     Alignment alignment = Alignment::Left;
@@ -103,6 +112,7 @@ private:
     Paint background_ = SystemColour::ButtonFace;
     bool visible_ = true;
     bool value_ = false;
+    Rect focusMark_;
     std::uint8_t changed_ = 0;
     Form* form_ = nullptr;
     std::size_t index_ = 0;

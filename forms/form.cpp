@@ -76,6 +76,13 @@ std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
 
 std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noControl, x, y); }
 
+void Form::setTabOrder(std::span<const std::string_view> names) {
+    tabOrder_.clear();
+    for (const std::string_view name : names) {
+        tabOrder_.push_back(indexOf(name));
+    }
+}
+
 void Form::click(std::size_t index) {
     Control& target = controls_.at(index);
     if (!isShown(target)) {

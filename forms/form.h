@@ -2,12 +2,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "control.h"
+#include "keys.h"
 
 namespace pruhomat::forms {
 
@@ -64,6 +67,17 @@ public:
     // an option button is selected before its handler runs and one already selected runs nothing.
     void click(std::size_t index);
 
+    // The controls Tab visits, in order. An option button is a stop only while it is selected,
+    // so that each group of options is one stop; hidden controls are none.
+    void setTabOrder(std::span<const std::string_view> names);
+    const std::vector<std::size_t>& tabOrder() const { return tabOrder_; }
+
+    // The form's own keys, given the control with the keyboard (noControl for none); true where
+    // the form took the key. Keys it leaves go to the common rules of the session.
+    std::function<bool(std::size_t focused, const KeyPress& key)> onKey;
+    // Asked for by the right mouse button, Shift+F10 or the Menu key.
+    std::function<void()> onContextMenu;
+
     // The controls changed since the last clearChanges, each with its Property bits.
     const std::vector<std::size_t>& changedControls() const { return changed_; }
     std::uint8_t changedProperties(std::size_t index) const { return controls_.at(index).changed_; }
@@ -79,6 +93,7 @@ private:
     std::vector<std::vector<std::size_t>> children_;  // by parent index, the form's own last
     std::unordered_map<std::string_view, std::size_t> byName_;
     std::vector<std::size_t> changed_;
+    std::vector<std::size_t> tabOrder_;
 };
 
 }  // namespace pruhomat::forms

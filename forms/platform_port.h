@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace pruhomat::forms {
@@ -9,6 +10,13 @@ class Control;
 class Form;
 
 using WindowHandle = std::uintptr_t;
+
+// An item of a context menu, with the letter that Ctrl takes as its shortcut.
+struct MenuItem {
+    std::string_view text;
+    char shortcutLetter = 0;
+};
+inline constexpr int noMenuItem = -1;
 
 // Message box style bits, as the Windows API numbers them.
 inline constexpr int messageBoxOk = 0;
@@ -33,6 +41,13 @@ public:
     virtual void unload(Form& form) = 0;
 
     virtual WindowHandle windowHandle(const Control& control) = 0;
+
+    // Text for other programs to paste (UTF-8).
+    virtual void copyText(std::string_view text) = 0;
+
+    // A context menu at the pointer, or at the keyboard's place when a key asked for it; returns
+    // the index of the item chosen, or noMenuItem.
+    virtual int popupMenu(std::span<const MenuItem> items) = 0;
 };
 
 }  // namespace pruhomat::forms

@@ -11,7 +11,39 @@ std::size_t controlMarked(const Form& form, bool Control::*flag) {
     return found == controls.end() ? noControl : static_cast<std::size_t>(found - controls.begin());
 }
 
+bool isTabStop(const Form& form, std::size_t index) {
+    const Control& control = form.controls()[index];
+    return form.isShown(control) && (control.kind() != ControlKind::OptionButton || control.value());
+}
+
+// The option button an arrow key selects: the next or previous one of the group, round the end.
+std::size_t neighbourOption(const Form& form, std::size_t option, bool forwards) {
+    std::vector<std::size_t> group;
+    for (const std::size_t sibling : form.children(form.controls()[option].parent())) {
+        if (form.controls()[sibling].kind() == ControlKind::OptionButton && form.isShown(form.controls()[sibling])) {
+            group.push_back(sibling);
+        }
+    }
+    const auto at = static_cast<std::size_t>(std::ranges::find(group, option) - group.begin());
+    return group[(at + (forwards ? 1 : group.size() - 1)) % group.size()];
+}
+
 }  // namespace
+
+std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
+    const auto& order = form.tabOrder();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto found = std::ranges::find(order, focused);
+    // From no stop, Tab goes to the first and Shift+Tab to the last.
+    std::ptrdiff_t at = found == order.end() ? (backwards ? count : -1) : found - order.begin();
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        at = (at + (backwards ? count - 1 : 1)) % count;
+        if (isTabStop(form, order[static_cast<std::size_t>(at)])) {
+            return order[static_cast<std::size_t>(at)];
+        }
+    }
+    return noControl;
+}
 
 bool startsOptionGroup(const Form& form, std::size_t index) {
     const auto& siblings = form.children(form.controls()[index].parent());
@@ -64,6 +96,70 @@ bool Session::pressCancel(FormView& view) { return press(view, cancelButton(view
 void Session::closeBox(FormView& view) {
     if (!pressCancel(view)) {
         unload(view.form());
+    }
+}
+
+KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyPress& key) {
+    Form& form = view.form();
+    KeyOutcome outcome;
+    if (form.onKey && form.onKey(focused, key)) {
+        outcome.handled = true;
+    } else {
+        outcome = commonKey(view, focused, key);
+    }
+    syncAll();
+    return outcome;
+}
+
+KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyPress& key) {
+    Form& form = view.form();
+    const ControlKind kind = focused == noControl ? ControlKind::Label : form.controls()[focused].kind();
+    switch (key.key) {
+        case Key::Tab: {
+            const std::size_t next = nextTabStop(form, focused, key.shift);
+            return {next != noControl, next};
+        }
+        case Key::Left:
+        case Key::Right:
+        case Key::Up:
+        case Key::Down:
+            if (kind == ControlKind::OptionButton) {
+                const std::size_t option = neighbourOption(form, focused, key.key == Key::Right || key.key == Key::Down);
+                form.click(option);
+                return {true, option};
+            }
+            return {};
+        case Key::Space:
+            if (kind == ControlKind::Frame) {
+                form.click(focused);
+                return {true};
+            }
+            return {};
+        case Key::Enter:
+            if (kind == ControlKind::Frame || kind == ControlKind::CommandButton) {
+                form.click(focused);
+                return {true};
+            }
+            return {pressDefault(view)};
+        case Key::Escape:
+            // Esc presses the cancel button or nothing; it never closes a window by itself.
+            pressCancel(view);
+            return {true};
+        case Key::Menu:
+            contextMenu(view);
+            return {true};
+        case Key::Home:
+        case Key::End:
+        case Key::Character:
+            break;
+    }
+    return {};
+}
+
+void Session::contextMenu(FormView& view) {
+    if (view.form().onContextMenu) {
+        view.form().onContextMenu();
+        syncAll();
     }
 }
 

@@ -42,6 +42,16 @@ private:
 // The first option button of its container, where the arrow keys' group of options begins.
 bool startsOptionGroup(const Form& form, std::size_t index);
 
+// What became of a key: whether anything took it, and the control to take the keyboard next
+// (noControl to leave it where it is).
+struct KeyOutcome {
+    bool handled = false;
+    std::size_t focus = noControl;
+};
+
+// The stop Tab, or Shift+Tab, moves the keyboard to; noControl where the form has none.
+std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards);
+
 // The buttons Enter and Esc press; noControl where the form has none.
 std::size_t defaultButton(const Form& form);
 std::size_t cancelButton(const Form& form);
@@ -65,6 +75,12 @@ public:
     bool pressCancel(FormView& view);
     // The close box acts as the cancel button where there is one, and unloads the form elsewhere.
     void closeBox(FormView& view);
+    // A key pressed while focused has the keyboard. The form's own keys come first; then Tab
+    // along the tab order, the arrows within a group of options, Space and Enter on a frame and
+    // Enter on a push button as a click, Enter and Esc on the default and cancel buttons, and
+    // the Menu key. Every window is brought up to date.
+    KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyPress& key);
+    void contextMenu(FormView& view);
 
     void unload(Form& form) override;
     WindowHandle windowHandle(const Control& control) override;
@@ -80,6 +96,7 @@ private:
     bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
     void syncAll();
     bool press(FormView& view, std::size_t button);
+    KeyOutcome commonKey(FormView& view, std::size_t focused, const KeyPress& key);
 
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;

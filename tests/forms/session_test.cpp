@@ -35,6 +35,8 @@ public:
     void shellExecute(WindowHandle, std::string_view, std::string_view, std::string_view, std::string_view,
                       int) override {}
     void showModal(Form&) override {}
+    void copyText(std::string_view) override {}
+    int popupMenu(std::span<const MenuItem>) override { return noMenuItem; }
 
 protected:
     void endProgram() override { calls.emplace_back("end"); }

@@ -53,11 +53,25 @@ public:
         return handleBase + std::hash<std::string>{}(control.name()) % 1000;
     }
 
+    void copyText(std::string_view text) override { copiedTexts.emplace_back(text); }
+
+    int popupMenu(std::span<const forms::MenuItem> items) override {
+        std::vector<std::string> texts;
+        for (const forms::MenuItem& item : items) {
+            texts.emplace_back(item.text);
+        }
+        menus.push_back(std::move(texts));
+        return menuChoice;
+    }
+
     static constexpr forms::WindowHandle handleBase = 0x10000;
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<ShellCall> shellCalls;
     std::vector<std::string> modalForms;
+    std::vector<std::string> copiedTexts;
+    std::vector<std::vector<std::string>> menus;
+    int menuChoice = forms::noMenuItem;
     std::vector<std::string> unloadedForms;
     std::function<void(forms::Form&)> whileModal;
 };

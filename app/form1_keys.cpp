@@ -1,0 +1,204 @@
+// The main window from the keyboard: every key does what a click does, through the same handlers.
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "form1.h"
+#include "result.h"
+
+namespace pruhomat {
+namespace {
+
+using forms::Key;
+
+// While the palette and drawing stop has the keyboard.
+enum class DrawingCommand : std::uint8_t { NextBand, PreviousBand, FirstBand, LastBand, NextRow, PreviousRow, PressRow };
+
+struct DrawingKey {
+    Key key;
+    DrawingCommand command;
+};
+
+constexpr std::array drawingKeys{
+    DrawingKey{Key::Right, DrawingCommand::NextBand},     DrawingKey{Key::Left, DrawingCommand::PreviousBand},
+    DrawingKey{Key::Home, DrawingCommand::FirstBand},     DrawingKey{Key::End, DrawingCommand::LastBand},
+    DrawingKey{Key::Down, DrawingCommand::NextRow},       DrawingKey{Key::Up, DrawingCommand::PreviousRow},
+    DrawingKey{Key::Space, DrawingCommand::PressRow},     DrawingKey{Key::Enter, DrawingCommand::PressRow},
+};
+
+// Letters for the colours that have no digit.
+struct ColourLetter {
+    char32_t letter;
+    Colour colour;
+};
+
+constexpr std::array colourLetters{ColourLetter{U'g', Colour::Gold}, ColourLetter{U's', Colour::Silver}};
+
+enum ContextMenuItem : std::uint8_t { CopyResult };
+
+constexpr std::array<forms::MenuItem, 1> contextMenu{{{"Kopírovat výsledek", 'C'}}};
+
+constexpr std::array<std::string_view, 3> unitSymbols{"Ω", "kΩ", "MΩ"};
+
+char32_t lowerCase(char32_t character) {
+    return character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
+}
+
+forms::Rect unionOf(const forms::Rect& first, const forms::Rect& second) {
+    const int left = std::min(first.left, second.left);
+    const int top = std::min(first.top, second.top);
+    const int right = std::max(first.left + first.width, second.left + second.width);
+    const int bottom = std::max(first.top + first.height, second.top + second.height);
+    return {left, top, right - left, bottom - top};
+}
+
+}  // namespace
+
+bool Form1::keyPressed(std::size_t focused, const forms::KeyPress& key) {
+    if (key.control) {
+        if (key.key == Key::Character && key.character == U'c') {
+            copyResult();
+            return true;
+        }
+        if (key.key == Key::Enter) {
+            form_.click(form_.indexOf("prog"));
+            return true;
+        }
+        return false;
+    }
+    if (focused != paletteIndex_) {
+        return false;
+    }
+    if (key.key == Key::Character) {
+        // A key the palette does not offer does nothing, and says nothing.
+        if (const auto row = rowTyped(key.character)) {
+            pressRow(*row);
+        }
+        return true;
+    }
+    const auto found = std::ranges::find(drawingKeys, key.key, &DrawingKey::key);
+    if (found == drawingKeys.end()) {
+        return false;
+    }
+    runDrawingCommand(static_cast<std::uint8_t>(found->command));
+    return true;
+}
+
+void Form1::runDrawingCommand(std::uint8_t command) {
+    switch (static_cast<DrawingCommand>(command)) {
+        case DrawingCommand::NextBand:
+            stepBand(true);
+            break;
+        case DrawingCommand::PreviousBand:
+            stepBand(false);
+            break;
+        case DrawingCommand::FirstBand:
+            selectBand(1);
+            break;
+        case DrawingCommand::LastBand:
+            selectBand(bandPositions);
+            break;
+        case DrawingCommand::NextRow:
+            moveHighlight(true);
+            break;
+        case DrawingCommand::PreviousRow:
+            moveHighlight(false);
+            break;
+        case DrawingCommand::PressRow:
+            pressRow(highlightedRow_);
+            break;
+    }
+}
+
+// The bands in order, band 4 left out of a four-band resistor; no further than the first or last.
+void Form1::stepBand(bool forwards) {
+    const bool fourBands = currentBandCount() == BandCount::Four;
+    int band = state_.band;
+    if (band == 0) {
+        band = forwards ? 1 : static_cast<int>(bandPositions);
+    } else {
+        band = std::clamp(band + (forwards ? 1 : -1), 1, static_cast<int>(bandPositions));
+        if (fourBands && band == 4) {
+            band += forwards ? 1 : -1;
+        }
+    }
+    selectBand(static_cast<std::uint8_t>(band));
+}
+
+// Over the rows shown, round the end.
+void Form1::moveHighlight(bool down) {
+    std::size_t row = highlightedRow_;
+    for (std::size_t step = 0; step < ColourCode::paletteSize; ++step) {
+        row = (row + (down ? 1 : ColourCode::paletteSize - 1)) % ColourCode::paletteSize;
+        if (paletteRows_[row].swatch->visible()) {
+            break;
+        }
+    }
+    highlightedRow_ = row;
+    markHighlightedRow();
+}
+
+void Form1::pressRow(std::size_t row) { form_.click(paletteRows_[row].swatch->index()); }
+
+// The shown row whose value reads as the digit typed ("10" for 0), or whose colour the letter names.
+std::optional<std::size_t> Form1::rowTyped(char32_t character) const {
+    const char32_t typed = lowerCase(character);
+    const auto letter = std::ranges::find(colourLetters, typed, &ColourLetter::letter);
+    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
+        const PaletteRow& controls = paletteRows_[row];
+        if (!controls.swatch->visible()) {
+            continue;
+        }
+        const std::string& value = controls.value->caption();
+        const bool digitMatches = typed >= U'0' && typed <= U'9' &&
+                                  (value == std::string(1, static_cast<char>(typed)) || (typed == U'0' && value == "10"));
+        const bool letterMatches =
+            letter != colourLetters.end() && controls.name->caption() == ColourCode::info(letter->colour).name;
+        if (digitMatches || letterMatches) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+// The highlight goes to the row of the colour the current band shows, or to the first row.
+void Form1::followCurrentBand() {
+    const std::array<double, bandPositions> values{static_cast<double>(state_.num1), static_cast<double>(state_.num2),
+                                                   state_.num3, state_.num4, static_cast<double>(state_.num5)};
+    const double shown = values.at(state_.band - 1);
+    const PaletteMode mode = paletteModeFor(state_.band, currentBandCount());
+    highlightedRow_ = 0;
+    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
+        const auto entry = ColourCode::paletteEntry(mode, row);
+        if (entry && entry->value == shown) {
+            highlightedRow_ = row;
+            break;
+        }
+    }
+    markHighlightedRow();
+}
+
+// Round the row's value, swatch and name.
+void Form1::markHighlightedRow() {
+    if (!paletteRows_[highlightedRow_].swatch->visible()) {
+        highlightedRow_ = 0;
+    }
+    const PaletteRow& row = paletteRows_[highlightedRow_];
+    named_.palette->setFocusMark(unionOf(unionOf(row.value->rect(), row.swatch->rect()), row.name->rect()));
+}
+
+void Form1::showContextMenu() {
+    if (port_.popupMenu(contextMenu) == CopyResult) {
+        copyResult();
+    }
+}
+
+// As "Výsledek >>" would show it, the state left as it is: "4,7 kΩ ±5 %".
+void Form1::copyResult() {
+    const Result result = computeResult(state_, currentBandCount(), decimalSeparator_);
+    port_.copyText(result.valueCaption + " " + std::string(unitSymbols.at(static_cast<std::size_t>(result.unit))) +
+                   " ±" + result.toleranceCaption + " %");
+}
+
+}  // namespace pruhomat

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pruhomat::forms {
+
+// A key as the front-ends report it, whatever the toolkit; a character comes as typed, whatever
+// the keyboard layout, the numeric keypad's digits included.
+enum class Key : std::uint8_t { Tab, Left, Right, Up, Down, Home, End, Space, Enter, Escape, Menu, Character };
+
+struct KeyPress {
+    Key key = Key::Character;
+    char32_t character = 0;  // for Key::Character; letters in lower case when Ctrl is held
+    bool control = false;
+    bool shift = false;
+};
+
+}  // namespace pruhomat::forms

@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "clicks.h"
+#include "form1.h"
+#include "headless_session.h"
+#include "recording_port.h"
+
+namespace pruhomat::testing {
+namespace {
+
+using forms::Key;
+using forms::KeyPress;
+
+forms::Rect unionOf(const forms::Rect& a, const forms::Rect& b) {
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
+            std::max(a.top + a.height, b.top + b.height) - top};
+}
+
+// The main window on the shared session, driven by keys as a front-end sends them.
+class KeyedWindow {
+public:
+    forms::Form& form() { return window.form(); }
+
+    forms::KeyOutcome press(Key key, char32_t character = 0, bool control = false, bool shift = false) {
+        const forms::KeyOutcome outcome = session.keyPressed(view, focused, {key, character, control, shift});
+        if (outcome.focus != forms::noControl) {
+            focused = outcome.focus;
+        }
+        return outcome;
+    }
+    void type(char32_t character) { press(Key::Character, character); }
+
+    // The palette row the focus rectangle surrounds.
+    int markedRow() {
+        const forms::Rect mark = form().control("Paleta").focusMark();
+        for (int row = 0; row < 10; ++row) {
+            const forms::Rect rowRect =
+                unionOf(unionOf(form().control("Label" + std::to_string(row + 11)).rect(),
+                                form().control("b" + std::to_string(row)).rect()),
+                        form().control("Label" + std::to_string(row + 1)).rect());
+            if (rowRect == mark) {
+                return row;
+            }
+        }
+        return -1;
+    }
+    int currentBand() {
+        for (int band = 1; band <= 5; ++band) {
+            if (form().control("sipka" + std::to_string(band)).visible()) {
+                return band;
+            }
+        }
+        return 0;
+    }
+
+    HeadlessSession session;
+    Form1 window{session, ","};
+    HeadlessView view{session, window.form()};
+    std::size_t focused = window.form().indexOf("Paleta");
+};
+
+// The band a key makes current, worked out from what the window shows.
+int bandAfter(Key key, int band, bool fourBands) {
+    if (key == Key::Home) {
+        return 1;
+    }
+    if (key == Key::End) {
+        return 5;
+    }
+    const int step = key == Key::Right ? 1 : -1;
+    int next = band == 0 ? (step > 0 ? 1 : 5) : std::clamp(band + step, 1, 5);
+    if (fourBands && next == 4) {
+        next += step;
+    }
+    return next;
+}
+
+// The visible row a typed key names, or -1.
+int rowNamedBy(forms::Form& form, char32_t typed) {
+    for (int row = 0; row < 10; ++row) {
+        if (!form.control("b" + std::to_string(row)).visible()) {
+            continue;
+        }
+        const std::string& value = form.control("Label" + std::to_string(row + 11)).caption();
+        const std::string& name = form.control("Label" + std::to_string(row + 1)).caption();
+        const bool digit = typed >= U'0' && typed <= U'9' &&
+                           (value == std::string(1, static_cast<char>(typed)) || (typed == U'0' && value == "10"));
+        if (digit || (typed == U'g' && name == "Zlatá") || (typed == U's' && name == "Stříbrná")) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+std::string differenceBetween(Form1& keyed, Form1& clicked) {
+    const ResistorState& a = keyed.state();
+    const ResistorState& b = clicked.state();
+    if (a.band != b.band || a.num1 != b.num1 || a.num2 != b.num2 || a.num3 != b.num3 || a.num4 != b.num4 ||
+        a.num5 != b.num5) {
+        return "the states differ";
+    }
+    const auto& keyedControls = keyed.form().controls();
+    const auto& clickedControls = clicked.form().controls();
+    for (std::size_t index = 0; index < keyedControls.size(); ++index) {
+        const forms::Control& x = keyedControls[index];
+        const forms::Control& y = clickedControls[index];
+        if (x.visible() != y.visible() || x.caption() != y.caption() || x.background() != y.background() ||
+            x.left() != y.left() || x.value() != y.value()) {
+            return x.name() + " differs";
+        }
+    }
+    return "";
+}
+
+// Random walks of keys on one window and of the matching clicks on another leave both alike
+// after every step: the keys run the handlers the clicks run.
+TEST(Keyboard, EveryKeyDoesWhatItsClickDoes) {
+    const std::vector<char32_t> typed{U'0', U'1', U'2', U'3', U'4', U'5', U'6', U'7', U'8', U'9',
+                                      U'g', U'G', U's', U'S', U'x'};
+    const char* columns[] = {"p10", "p20", "p30", "p4p", "ppp"};
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        KeyedWindow keyed;
+        RecordingPort port;
+        Form1 clicked(port, ",");
+        for (int step = 0; step < 400; ++step) {
+            forms::Form& form = keyed.form();
+            std::string event;
+            const unsigned choice = random() % 12;
+            if (choice < 4) {
+                const Key key = std::array{Key::Right, Key::Left, Key::Home, Key::End}[choice];
+                const int band = bandAfter(key, keyed.currentBand(), form.control("band4").value());
+                const forms::Rect column = clicked.form().rectOnForm(clicked.form().indexOf(columns[band - 1]));
+                keyed.press(key);
+                forms::clickAt(clicked.form(), column.left + column.width / 2, column.top + column.height / 2);
+                event = "band key to " + std::to_string(band);
+            } else if (choice < 6) {
+                keyed.press(choice == 4 ? Key::Up : Key::Down);
+                event = "row key";
+            } else if (choice < 8) {
+                const int row = keyed.markedRow();
+                ASSERT_GE(row, 0) << "seed " << seed << " step " << step << ": no row is marked";
+                keyed.press(choice == 6 ? Key::Space : Key::Enter);
+                forms::click(clicked.form(), "b" + std::to_string(row));
+                event = "press of row " + std::to_string(row);
+            } else if (choice < 10) {
+                const char32_t character = typed[random() % typed.size()];
+                const char32_t lower = character == U'G' ? U'g' : character == U'S' ? U's' : character;
+                const int row = rowNamedBy(form, lower);
+                keyed.type(character);
+                if (row >= 0) {
+                    forms::click(clicked.form(), "b" + std::to_string(row));
+                }
+                event = "typed " + std::to_string(static_cast<int>(character));
+            } else {
+                const char* name = std::array{"automat", "band4", "band5", "prog"}[random() % 4];
+                forms::click(form, name);
+                forms::click(clicked.form(), name);
+                event = std::string("click on ") + name;
+            }
+            ASSERT_EQ(differenceBetween(keyed.window, clicked), "") << "seed " << seed << " step " << step << " " << event;
+            ASSERT_EQ(keyed.session.calls.messageBoxes.size(), port.messageBoxes.size()) << "seed " << seed;
+        }
+    }
+}
+
+TEST(Keyboard, TheMarkFollowsTheCurrentBandAndGoesRoundTheShownRows) {
+    KeyedWindow keyed;
+    EXPECT_EQ(keyed.markedRow(), 0);
+    keyed.press(Key::Right);
+    EXPECT_EQ(keyed.currentBand(), 1);
+    EXPECT_EQ(keyed.markedRow(), 9) << "band 1 shows white";
+    keyed.press(Key::Down);
+    EXPECT_EQ(keyed.markedRow(), 0) << "round the end";
+    keyed.press(Key::End);
+    EXPECT_EQ(keyed.markedRow(), 3) << "band 5 shows silver, the fourth tolerance";
+    keyed.press(Key::Down);
+    EXPECT_EQ(keyed.markedRow(), 0) << "only the four shown rows";
+    keyed.press(Key::Up);
+    EXPECT_EQ(keyed.markedRow(), 3);
+    keyed.press(Key::Left);
+    EXPECT_EQ(keyed.currentBand(), 4);
+    EXPECT_EQ(keyed.markedRow(), 6) << "band 4 shows silver";
+
+    forms::click(keyed.form(), "band4");
+    keyed.press(Key::Left);
+    EXPECT_EQ(keyed.currentBand(), 5) << "with no current band, Left goes to the last";
+    keyed.press(Key::Left);
+    EXPECT_EQ(keyed.currentBand(), 3) << "a four-band resistor has no band 4";
+    EXPECT_EQ(keyed.markedRow(), 8) << "its silver multiplier";
+}
+
+TEST(Keyboard, KeysThePaletteDoesNotOfferDoNothing) {
+    KeyedWindow keyed;
+    keyed.press(Key::End);
+    forms::Form& form = keyed.form();
+    form.clearChanges();
+    for (const char32_t character : {U'3', U'9', U'x', U'g'}) {
+        EXPECT_TRUE(keyed.press(Key::Character, character).handled);
+    }
+    keyed.type(U'g');
+    EXPECT_EQ(keyed.window.state().num5, 5) << "gold is on offer in the tolerance palette";
+    EXPECT_TRUE(keyed.session.calls.messageBoxes.empty());
+}
+
+TEST(Keyboard, TabVisitsEachStopOnceAndTheArrowsChooseTheBandCount) {
+    KeyedWindow keyed;
+    keyed.focused = forms::noControl;
+    std::vector<std::string> visited;
+    for (int stop = 0; stop < 7; ++stop) {
+        keyed.press(Key::Tab);
+        visited.push_back(keyed.form().controls()[keyed.focused].name());
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Paleta", "automat", "band5", "prog", "Info_pr", "Exit_pr", "Paleta"}));
+    keyed.press(Key::Tab, 0, false, true);
+    EXPECT_EQ(keyed.form().controls()[keyed.focused].name(), "Exit_pr");
+
+    keyed.focused = keyed.form().indexOf("band5");
+    keyed.press(Key::Down);
+    EXPECT_TRUE(keyed.form().control("band4").value());
+    EXPECT_EQ(keyed.window.state().num3, -2) << "the handler of the option ran";
+    EXPECT_EQ(keyed.form().controls()[keyed.focused].name(), "band4");
+    keyed.press(Key::Tab, 0, false, true);
+    keyed.press(Key::Tab);
+    EXPECT_EQ(keyed.form().controls()[keyed.focused].name(), "band4") << "the group's stop is its selected option";
+}
+
+TEST(Keyboard, CopiesTheResultAsDrawnWithoutChangingTheWindow) {
+    KeyedWindow keyed;
+    keyed.press(Key::Character, U'c', true);
+    forms::click(keyed.form(), "band4");
+    keyed.press(Key::Character, U'c', true);
+    EXPECT_EQ(keyed.window.state().num3, -2) << "copying repairs nothing";
+    for (const char32_t character : {U'4', U'7', U'2'}) {
+        keyed.press(Key::Right);
+        keyed.type(character);
+    }
+    keyed.press(Key::End);
+    keyed.type(U'g');
+    keyed.form().clearChanges();
+    keyed.session.calls.menuChoice = 0;
+    keyed.press(Key::Menu);
+    EXPECT_TRUE(keyed.form().changedControls().empty());
+    EXPECT_EQ(keyed.session.calls.copiedTexts,
+              (std::vector<std::string>{"9,99 Ω ±10 %", "0,99 Ω ±10 %", "4,7 kΩ ±5 %"}));
+    ASSERT_EQ(keyed.session.calls.menus.size(), 1u);
+    EXPECT_EQ(keyed.session.calls.menus[0], std::vector<std::string>{"Kopírovat výsledek"});
+
+    keyed.focused = keyed.form().indexOf("Exit_pr");
+    forms::click(keyed.form(), "p19");
+    keyed.press(Key::Enter, 0, true);
+    EXPECT_TRUE(keyed.form().control("vysl").visible()) << "Ctrl+Enter presses Výsledek >> from anywhere";
+    EXPECT_TRUE(keyed.session.calls.unloadedForms.empty());
+}
+
+TEST(Keyboard, TheAboutDialogTabsToItsLinksAndOpensThem) {
+    KeyedWindow keyed;
+    std::vector<std::string> visited;
+    keyed.session.whileModal = [&](HeadlessView& dialog) {
+        forms::Form& about = dialog.form();
+        std::size_t focused = about.indexOf("cmdOK");
+        const auto press = [&](Key key) {
+            const auto outcome = keyed.session.keyPressed(dialog, focused, {key});
+            focused = outcome.focus == forms::noControl ? focused : outcome.focus;
+            return outcome.handled;
+        };
+        for (int stop = 0; stop < 3; ++stop) {
+            press(Key::Tab);
+            visited.push_back(about.controls()[focused].name());
+        }
+        press(Key::Tab);
+        press(Key::Space);
+        press(Key::Tab);
+        press(Key::Enter);
+        EXPECT_TRUE(keyed.session.isOpen(dialog)) << "a link leaves the dialog open";
+        press(Key::Tab);
+        EXPECT_TRUE(press(Key::Enter));
+        EXPECT_FALSE(keyed.session.isOpen(dialog));
+    };
+    forms::click(keyed.form(), "Info_pr");
+    EXPECT_EQ(visited, (std::vector<std::string>{"Frame2", "Frame3", "cmdOK"}));
+    ASSERT_EQ(keyed.session.calls.shellCalls.size(), 2u);
+    EXPECT_EQ(keyed.session.calls.shellCalls[0].file, homePageUrl);
+    EXPECT_EQ(keyed.session.calls.shellCalls[1].file, mailLink);
+}
+
+}  // namespace
+}  // namespace pruhomat::testing
