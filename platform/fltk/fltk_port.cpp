@@ -1,11 +1,14 @@
 #include "fltk_port.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Menu_Item.H>
 #include <FL/fl_ask.H>
 
 #include <spawn.h>
 
+#include <cctype>
 #include <string>
+#include <vector>
 
 extern char** environ;
 
@@ -41,6 +44,41 @@ std::unique_ptr<FormWindow> FltkPort::openMainWindow(forms::Form& form) {
 }
 
 int FltkPort::run(FormWindow&) { return Fl::run(); }
+
+void FltkPort::copyText(std::string_view text) {
+    const std::string copied(text);
+    Fl::copy(copied.c_str(), static_cast<int>(copied.size()), 1);
+    Fl::copy(copied.c_str(), static_cast<int>(copied.size()), 0);
+}
+
+// At the pointer for a click; below the widget with the keyboard for a key.
+int FltkPort::popupMenu(std::span<const forms::MenuItem> items) {
+    std::vector<std::string> labels;
+    std::vector<Fl_Menu_Item> menu;
+    labels.reserve(items.size());
+    for (const forms::MenuItem& item : items) {
+        labels.emplace_back(item.text);
+    }
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        Fl_Menu_Item entry{};
+        entry.label(labels[index].c_str());
+        const int letter = items[index].shortcutLetter;
+        entry.shortcut(letter == 0 ? 0 : FL_CTRL | std::tolower(letter));
+        menu.push_back(entry);
+    }
+    menu.push_back(Fl_Menu_Item{});
+    const Fl_Menu_Item* chosen = nullptr;
+    Fl_Widget* focused = Fl::focus();
+    if (Fl::event() != FL_PUSH && focused != nullptr && focused->window() != nullptr) {
+        const bool isWindow = focused->as_window() != nullptr;
+        const int x = isWindow ? 0 : focused->x();
+        const int y = isWindow ? 0 : focused->y() + focused->h();
+        chosen = menu.front().popup(x, y);
+    } else {
+        chosen = menu.front().popup(Fl::event_x(), Fl::event_y());
+    }
+    return chosen == nullptr ? forms::noMenuItem : static_cast<int>(chosen - menu.data());
+}
 
 int FltkPort::messageBox(std::string_view prompt, std::string_view title, int) {
     const std::string text(prompt);

@@ -26,6 +26,9 @@ public:
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
                       std::string_view parameters, std::string_view directory, int showCommand) override;
     void showModal(forms::Form& form) override;
+    // To the clipboard and the primary selection alike.
+    void copyText(std::string_view text) override;
+    int popupMenu(std::span<const forms::MenuItem> items) override;
 
 protected:
     // Every window is hidden by then, which ends FLTK's loop.

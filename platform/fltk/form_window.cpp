@@ -12,6 +12,8 @@
 #include <cmath>
 #include <string>
 
+#include "key_events.h"
+
 namespace pruhomat::fltk {
 namespace {
 
@@ -160,39 +162,48 @@ void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
 }
 
 void FormWindow::syncChanges() {
+    bool marksMoved = false;
     for (const std::size_t index : form_.changedControls()) {
-        const forms::Control& control = form_.controls()[index];
-        Fl_Widget& widget = *widgets_[index];
         const std::uint8_t changed = form_.changedProperties(index);
-        if (changed & forms::CaptionProperty) {
-            widget.copy_label(flCaption(control.caption()).c_str());
-            // A long caption may run past its box: repaint up to the container's edge.
-            const Fl_Widget* container = widget.parent();
-            const int right = container != nullptr ? container->x() + container->w() : w();
-            damage(FL_DAMAGE_ALL, widget.x(), widget.y(), right - widget.x(), widget.h());
-        }
-        if (changed & forms::BackgroundProperty) {
-            widget.color(toFlColor(control.background()));
-        }
-        if (changed & forms::ValueProperty) {
-            static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
-        }
-        if (changed & forms::LeftProperty) {
-            if (widget.parent() != nullptr) {
-                widget.parent()->redraw();
-            }
-            widget.position(scale_.pixels(form_.rectOnForm(index).left), widget.y());
-        }
-        if (changed & forms::VisibleProperty) {
-            if (control.visible()) {
-                widget.show();
-            } else {
-                widget.hide();
-            }
-        }
-        widget.redraw();
+        marksMoved = marksMoved || (changed & forms::FocusMarkProperty) != 0;
+        syncControl(index, changed);
     }
     form_.clearChanges();
+    if (marksMoved) {
+        showFocusMarks();
+    }
+}
+
+void FormWindow::syncControl(std::size_t index, std::uint8_t changed) {
+    const forms::Control& control = form_.controls()[index];
+    Fl_Widget& widget = *widgets_[index];
+    if (changed & forms::CaptionProperty) {
+        widget.copy_label(flCaption(control.caption()).c_str());
+        // A long caption may run past its box: repaint up to the container's edge.
+        const Fl_Widget* container = widget.parent();
+        const int right = container != nullptr ? container->x() + container->w() : w();
+        damage(FL_DAMAGE_ALL, widget.x(), widget.y(), right - widget.x(), widget.h());
+    }
+    if (changed & forms::BackgroundProperty) {
+        widget.color(toFlColor(control.background()));
+    }
+    if (changed & forms::ValueProperty) {
+        static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
+    }
+    if (changed & forms::LeftProperty) {
+        if (widget.parent() != nullptr) {
+            widget.parent()->redraw();
+        }
+        widget.position(scale_.pixels(form_.rectOnForm(index).left), widget.y());
+    }
+    if (changed & forms::VisibleProperty) {
+        if (control.visible()) {
+            widget.show();
+        } else {
+            widget.hide();
+        }
+    }
+    widget.redraw();
 }
 
 void FormWindow::centreOnScreen() {
@@ -223,22 +234,95 @@ bool FormWindow::takesClicksItself(std::size_t index) const {
 }
 
 int FormWindow::handle(int event) {
-    if (event == FL_PUSH || event == FL_DRAG || event == FL_RELEASE) {
-        if (pointerEvent(event)) {
-            return 1;
-        }
-    } else if (event == FL_SHORTCUT) {
-        const int key = Fl::event_key();
-        if (key == FL_Enter || key == FL_KP_Enter) {
-            return session_.pressDefault(*this) ? 1 : 0;
-        }
-        if (key == FL_Escape) {
-            // Esc would close any FLTK window; here it presses the cancel button or nothing.
-            session_.pressCancel(*this);
-            return 1;
-        }
+    switch (event) {
+        case FL_PUSH:
+            if (Fl::event_button() == FL_RIGHT_MOUSE) {
+                session_.contextMenu(*this);
+                return 1;
+            }
+            [[fallthrough]];
+        case FL_DRAG:
+        case FL_RELEASE:
+            if (pointerEvent(event)) {
+                return 1;
+            }
+            break;
+        case FL_KEYBOARD:
+            return keyEvent() ? 1 : 0;
+        case FL_SHORTCUT:
+            // A key reaches a window none of whose widgets has the focus as a shortcut only.
+            if (Fl::focus() == nullptr) {
+                return keyEvent() ? 1 : 0;
+            }
+            break;
+        case FL_FOCUS:
+            // FLTK gives a window that has the focus itself to its first widget; a frame keeps it.
+            if (Fl::focus() == this && keyStop_ != forms::noControl) {
+                return 1;
+            }
+            break;
+        case FL_UNFOCUS:
+            // Sent to the window too whenever a widget of it loses the focus.
+            if (Fl::focus() != this) {
+                keyStop_ = forms::noControl;
+                showFocusMarks();
+            }
+            break;
+        default:
+            break;
     }
     return Fl_Double_Window::handle(event);
+}
+
+bool FormWindow::keyEvent() {
+    const auto key = keyOfEvent();
+    if (!key) {
+        return false;
+    }
+    const forms::KeyOutcome outcome = session_.keyPressed(*this, focusedControl(), *key);
+    if (outcome.focus != forms::noControl && session_.isOpen(*this)) {
+        moveFocus(outcome.focus);
+    }
+    return outcome.handled;
+}
+
+std::size_t FormWindow::focusedControl() const {
+    if (Fl::focus() == this) {
+        return keyStop_;
+    }
+    const auto found = std::find(widgets_.begin(), widgets_.end(), Fl::focus());
+    return found == widgets_.end() ? forms::noControl : static_cast<std::size_t>(found - widgets_.begin());
+}
+
+void FormWindow::moveFocus(std::size_t index) {
+    if (form_.controls()[index].kind() == ControlKind::Frame) {
+        keyStop_ = index;
+        Fl::focus(this);
+    } else {
+        keyStop_ = forms::noControl;
+        widgets_[index]->take_focus();
+    }
+    showFocusMarks();
+}
+
+// The frames of the tab order show their mark while they hold the keyboard.
+void FormWindow::showFocusMarks() {
+    for (const std::size_t stop : form_.tabOrder()) {
+        const forms::Control& control = form_.controls()[stop];
+        if (control.kind() != ControlKind::Frame) {
+            continue;
+        }
+        auto& frame = static_cast<FrameGroup&>(*widgets_[stop]);
+        const forms::Rect& mark = control.focusMark();
+        if (stop != keyStop_ || Fl::focus() != this) {
+            frame.setFocusMark(0, 0, 0, 0);
+        } else if (mark.isEmpty()) {
+            frame.setFocusMark(0, 0, frame.w(), frame.h());
+        } else {
+            frame.setFocusMark(scale_.pixels(mark.left), scale_.pixels(mark.top), scale_.pixels(mark.width),
+                               scale_.pixels(mark.height));
+        }
+    }
 }
 
 // Every control that is no button takes the push, so that it never falls through to one behind.

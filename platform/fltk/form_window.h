@@ -42,6 +42,14 @@ public:
 private:
     // Pushes, drags and releases on the controls that are no buttons; true where one took it.
     bool pointerEvent(int event);
+    // A key that no widget took, decided by the core.
+    bool keyEvent();
+    // The control with the keyboard: an FLTK widget, or a frame that holds it while the window
+    // itself has FLTK's focus.
+    std::size_t focusedControl() const;
+    void moveFocus(std::size_t index);
+    void showFocusMarks();
+    void syncControl(std::size_t index, std::uint8_t changed);
     void buildChildren(std::size_t parent);
     Fl_Widget* createWidget(std::size_t index);
     static Fl_Widget* createLabel(const forms::Control& control, int x, int y, int width, int height);
@@ -57,6 +65,7 @@ private:
     forms::Session& session_;
     std::vector<Fl_Widget*> widgets_;
     forms::PointerPress pointer_;
+    std::size_t keyStop_ = forms::noControl;
 };
 
 }  // namespace pruhomat::fltk

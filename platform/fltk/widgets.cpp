@@ -74,6 +74,26 @@ void FrameGroup::draw() {
         }
     }
     draw_children();
+    if (markWidth_ > 0 && markHeight_ > 0) {
+        draw_focus(FL_NO_BOX, x() + markLeft_, y() + markTop_, markWidth_, markHeight_);
+    }
+}
+
+void FrameGroup::setFocusMark(int left, int top, int width, int height) {
+    if (left != markLeft_ || top != markTop_ || width != markWidth_ || height != markHeight_) {
+        markLeft_ = left;
+        markTop_ = top;
+        markWidth_ = width;
+        markHeight_ = height;
+        redraw();
+    }
+}
+
+int FrameGroup::handle(int event) {
+    if (event == FL_KEYBOARD) {
+        return 0;
+    }
+    return Fl_Group::handle(event);
 }
 
 Fl_Color toFlColor(const forms::Paint& paint) {

@@ -53,12 +53,25 @@ private:
 };
 
 // A frame: an etched outline whose caption interrupts its top edge; children are clipped to it.
+// While it holds the keyboard, a dotted focus rectangle is drawn over it and its children.
 class FrameGroup : public Fl_Group {
 public:
     FrameGroup(int x, int y, int width, int height);
 
+    // In pixels from the frame's corner; an empty mark draws none.
+    void setFocusMark(int left, int top, int width, int height);
+
+    // Keys go to the window, which has the core decide; no navigation of FLTK's own.
+    int handle(int event) override;
+
 protected:
     void draw() override;
+
+private:
+    int markLeft_ = 0;
+    int markTop_ = 0;
+    int markWidth_ = 0;
+    int markHeight_ = 0;
 };
 
 Fl_Color toFlColor(const forms::Paint& paint);

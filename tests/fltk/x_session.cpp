@@ -4,8 +4,13 @@
 #include <FL/x.H>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <fstream>
+#include <iterator>
 
 namespace pruhomat::testing {
 namespace {
@@ -53,6 +58,38 @@ void pressKey(Fl_Window& window, unsigned long keysym) {
     XTestFakeKeyEvent(fl_display, code, True, CurrentTime);
     XTestFakeKeyEvent(fl_display, code, False, CurrentTime);
     settle();
+}
+
+void pressChord(Fl_Window& window, std::initializer_list<unsigned long> keysyms) {
+    pointerTo(window, window.w() / 2, window.h() / 2);
+    for (const unsigned long keysym : keysyms) {
+        XTestFakeKeyEvent(fl_display, XKeysymToKeycode(fl_display, static_cast<KeySym>(keysym)), True, CurrentTime);
+    }
+    for (auto keysym = std::rbegin(keysyms); keysym != std::rend(keysyms); ++keysym) {
+        XTestFakeKeyEvent(fl_display, XKeysymToKeycode(fl_display, static_cast<KeySym>(*keysym)), False, CurrentTime);
+    }
+    settle();
+}
+
+std::string selectionText(const char* selection) {
+    char path[] = "/tmp/pruhomat-selection-XXXXXX";
+    const int file = mkstemp(path);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, file, STDOUT_FILENO);
+    const char* arguments[] = {"xclip", "-o", "-selection", selection, nullptr};
+    pid_t child = 0;
+    std::string text;
+    if (posix_spawnp(&child, "xclip", &actions, nullptr, const_cast<char* const*>(arguments), environ) == 0) {
+        int status = 0;
+        waitFor([&] { return waitpid(child, &status, WNOHANG) == child; });
+        std::ifstream output(path);
+        text.assign(std::istreambuf_iterator<char>(output), {});
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    close(file);
+    unlink(path);
+    return text;
 }
 
 Fl_Window* windowTitled(const std::string& title) {

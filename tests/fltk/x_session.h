@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ void clickAt(Fl_Window& window, int x, int y);
 
 // Presses and releases a key, given as an X keysym, with the pointer over the window.
 void pressKey(Fl_Window& window, unsigned long keysym);
+// Holds the keys down in order and lets them go in reverse: a modifier first, as in Ctrl+C.
+void pressChord(Fl_Window& window, std::initializer_list<unsigned long> keysyms);
+
+// What another program reads from the clipboard (CLIPBOARD or PRIMARY) through xclip, while
+// this process serves the selection it owns.
+std::string selectionText(const char* selection);
 
 // The shown top-level window with this title; null when there is none.
 Fl_Window* windowTitled(const std::string& title);

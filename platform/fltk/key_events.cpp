@@ -1,0 +1,57 @@
+#include "key_events.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl.H>
+#include <FL/fl_utf8.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace pruhomat::fltk {
+namespace {
+
+using forms::Key;
+
+struct NamedKey {
+    int flKey;
+    Key key;
+};
+
+constexpr std::array namedKeys{
+    NamedKey{FL_Tab, Key::Tab},     NamedKey{FL_Left, Key::Left},      NamedKey{FL_Right, Key::Right},
+    NamedKey{FL_Up, Key::Up},       NamedKey{FL_Down, Key::Down},      NamedKey{FL_Home, Key::Home},
+    NamedKey{FL_End, Key::End},     NamedKey{' ', Key::Space},         NamedKey{FL_Enter, Key::Enter},
+    NamedKey{FL_KP_Enter, Key::Enter}, NamedKey{FL_Escape, Key::Escape}, NamedKey{FL_Menu, Key::Menu},
+};
+
+}  // namespace
+
+std::optional<forms::KeyInput> keyOfEvent() {
+    const int flKey = Fl::event_key();
+    forms::KeyInput press;
+    press.control = Fl::event_state(FL_CTRL) != 0;
+    press.shift = Fl::event_state(FL_SHIFT) != 0;
+    if (flKey == FL_F + 10 && press.shift) {
+        return forms::KeyInput{Key::Menu};
+    }
+    if (const auto* named = std::ranges::find(namedKeys, flKey, &NamedKey::flKey); named != namedKeys.end()) {
+        press.key = named->key;
+        return press;
+    }
+    // With Ctrl the key's own letter; otherwise the character typed, keypad digits included.
+    if (press.control && flKey >= 'a' && flKey <= 'z') {
+        press.character = static_cast<char32_t>(flKey);
+        return press;
+    }
+    const char* text = Fl::event_text();
+    const int length = Fl::event_length();
+    if (length <= 0) {
+        return std::nullopt;
+    }
+    int used = 0;
+    press.character = fl_utf8decode(text, text + length, &used);
+    return press;
+}
+
+}  // namespace pruhomat::fltk
