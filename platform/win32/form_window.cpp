@@ -255,6 +255,9 @@ void FormWindow::syncChanges() {
         if (changed & forms::BackgroundProperty) {
             InvalidateRect(handle, nullptr, TRUE);
         }
+        if (changed & forms::FocusMarkProperty) {
+            redrawFocusMark(handle);
+        }
     }
     form_.clearChanges();
 }
@@ -318,6 +321,12 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:
             session_.closeBox(*this);
             return 0;
+        case WM_CONTEXTMENU:
+            // The keys that ask for the menu reach the core as keys; this is the right button.
+            if (lParam != -1) {
+                session_.contextMenu(*this);
+            }
+            return 0;
         case WM_SYSCOLORCHANGE:
             // The pictures are drawn anew on the new face colour at the next paint.
             RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -369,6 +378,10 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(fontFor(form_.controls()[index].font));
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            redrawFocusMark(window);
+            return 0;
         default:
             break;
     }
@@ -380,9 +393,18 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
 
 LRESULT CALLBACK FormWindow::labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                             DWORD_PTR formWindow) {
+    auto* owner = reinterpret_cast<FormWindow*>(formWindow);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, labelProcedure, index);
-    } else if (reinterpret_cast<FormWindow*>(formWindow)->pointerMessage(window, index, message, lParam)) {
+    } else if (message == WM_PAINT) {
+        // The label paints itself, then the part of a focus rectangle that crosses it.
+        PAINTSTRUCT paint{};
+        HDC context = BeginPaint(window, &paint);
+        DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT | PRF_ERASEBKGND);
+        owner->drawFocusMark(context, index);
+        EndPaint(window, &paint);
+        return 0;
+    } else if (owner->pointerMessage(window, index, message, lParam)) {
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -425,6 +447,7 @@ void FormWindow::paint(HWND window, const forms::Control& control) {
     FillRect(context, &client, brushFor(control.background()));
     if (control.kind() == ControlKind::Frame) {
         paintFrame(context, client, control);
+        drawFocusMark(context, control.index());
     } else {
         paintPicture(context, control);
     }

@@ -40,6 +40,9 @@ public:
     void showCentred();
     void focusDefaultButton();
 
+    // Offers a key message to the core before the dialog manager; true where the core took it.
+    bool translateKey(const MSG& message);
+
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -68,6 +71,9 @@ private:
     HFONT fontFor(const forms::Font& font);
     forms::Rect pixelBox(std::size_t index) const;
     void releaseFonts();
+    std::size_t focusedControl() const;
+    static void redrawFocusMark(HWND frame);
+    void drawFocusMark(HDC context, std::size_t index);
 
     forms::Form& form_;
     Pictures& pictures_;

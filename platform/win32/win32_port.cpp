@@ -1,5 +1,8 @@
 #include "win32_port.h"
 
+#include <windowsx.h>
+
+#include <cstring>
 #include <string>
 
 #include "module1.h"
@@ -8,10 +11,9 @@
 namespace pruhomat::win32 {
 namespace {
 
-// Tab and the arrow keys move between the buttons, the check box and the option buttons of the
-// window that has the keyboard.
-void dispatch(MSG& message, HWND window) {
-    if (!IsDialogMessageW(window, &message)) {
+// The core takes the keys it has a use for; the dialog manager gives the buttons theirs.
+void dispatch(MSG& message, FormWindow& window) {
+    if (!window.translateKey(message) && !IsDialogMessageW(window.handle(), &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -29,9 +31,50 @@ std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
 int Win32Port::run(FormWindow& mainWindow) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        dispatch(message, mainWindow.handle());
+        dispatch(message, mainWindow);
     }
     return static_cast<int>(message.wParam);
+}
+
+void Win32Port::copyText(std::string_view text) {
+    const std::wstring copied = wide(text);
+    if (!OpenClipboard(mainWindow_)) {
+        return;
+    }
+    EmptyClipboard();
+    const std::size_t bytes = (copied.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(memory), copied.c_str(), bytes);
+        GlobalUnlock(memory);
+        // The clipboard owns the memory once it has taken it.
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        std::wstring text = wide(items[index].text);
+        if (items[index].shortcutLetter != 0) {
+            text += L"\tCtrl+";
+            text += static_cast<wchar_t>(items[index].shortcutLetter);
+        }
+        AppendMenuW(menu, MF_STRING, index + 1, text.c_str());
+    }
+    const DWORD cursor = GetMessagePos();
+    POINT at{GET_X_LPARAM(cursor), GET_Y_LPARAM(cursor)};
+    if (HWND focused = GetFocus(); focused != nullptr && (GetKeyState(VK_APPS) < 0 || GetKeyState(VK_F10) < 0)) {
+        RECT bounds{};
+        GetWindowRect(focused, &bounds);
+        at = {bounds.left, bounds.bottom};
+    }
+    const int chosen = static_cast<int>(
+        TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, mainWindow_, nullptr));
+    DestroyMenu(menu);
+    return chosen == 0 ? forms::noMenuItem : chosen - 1;
 }
 
 int Win32Port::messageBox(std::string_view prompt, std::string_view title, int style) {
@@ -62,7 +105,7 @@ void Win32Port::showModal(forms::Form& form) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        dispatch(message, dialog->handle());
+        dispatch(message, *dialog);
     }
     // The owner is enabled while the dialog is still there, so that the system hands the
     // activation back to it and to no other program's window.

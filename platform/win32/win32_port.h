@@ -20,6 +20,10 @@ public:
     void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
                       std::string_view parameters, std::string_view directory, int showCommand) override;
     void showModal(forms::Form& form) override;
+    // As CF_UNICODETEXT.
+    void copyText(std::string_view text) override;
+    // At the pointer for the right button; below the control with the keyboard for a key.
+    int popupMenu(std::span<const forms::MenuItem> items) override;
 
     // Opens the main window, centred; unloading its form ends the message loop. The caller
     // keeps the window, and must close it before the form goes.

@@ -1,7 +1,9 @@
 #include "harness.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -20,6 +22,8 @@ public:
     void showModal(forms::Form&) override {}
     void unload(forms::Form&) override {}
     forms::WindowHandle windowHandle(const forms::Control&) override { return 0; }
+    void copyText(std::string_view) override {}
+    int popupMenu(std::span<const forms::MenuItem>) override { return forms::noMenuItem; }
 };
 
 constexpr UINT settleMessage = WM_APP + 1;
@@ -170,17 +174,55 @@ void click(POINT screen) {
 
 void click(HWND control) { click(centreOf(control)); }
 
-void key(WORD virtualKey) {
-    INPUT inputs[2]{};
-    for (INPUT& input : inputs) {
+void key(WORD virtualKey) { chord({virtualKey}); }
+
+void chord(std::initializer_list<WORD> virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (const WORD virtualKey : virtualKeys) {
+        INPUT input{};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = virtualKey;
+        inputs.push_back(input);
     }
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof inputs[0]);
+    for (auto virtualKey = std::rbegin(virtualKeys); virtualKey != std::rend(virtualKeys); ++virtualKey) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *virtualKey;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof inputs[0]);
+}
+
+void rightClick(POINT screen) {
+    sendMouse(screen, MOUSEEVENTF_RIGHTDOWN);
+    sendMouse(screen, MOUSEEVENTF_RIGHTUP);
 }
 
 }  // namespace user
+
+std::string clipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) {
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        const auto* wideText = static_cast<const wchar_t*>(GlobalLock(data));
+        const int length = WideCharToMultiByte(CP_UTF8, 0, wideText, -1, nullptr, 0, nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(std::max(length - 1, 0)));
+        WideCharToMultiByte(CP_UTF8, 0, wideText, -1, text.data(), length, nullptr, nullptr);
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void emptyClipboard() {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
 
 bool waitUntil(const std::function<bool()>& condition) {
     const ULONGLONG deadline = GetTickCount64() + settleTimeout;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -68,7 +69,14 @@ void release(POINT screen);
 void click(POINT screen);
 void click(HWND control);
 void key(WORD virtualKey);
+// Holds the keys down in order and lets them go in reverse: a modifier first, as in Ctrl+C.
+void chord(std::initializer_list<WORD> virtualKeys);
+void rightClick(POINT screen);
 }  // namespace user
+
+// What another program pastes: the clipboard's CF_UNICODETEXT as UTF-8; empty when there is none.
+std::string clipboardText();
+void emptyClipboard();
 
 // True once the condition holds; false if it has not held within ten seconds.
 bool waitUntil(const std::function<bool()>& condition);

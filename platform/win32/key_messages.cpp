@@ -1,0 +1,67 @@
+#include "key_messages.h"
+
+#include <algorithm>
+#include <array>
+
+namespace pruhomat::win32 {
+namespace {
+
+using forms::Key;
+
+struct NamedKey {
+    WPARAM virtualKey;
+    Key key;
+};
+
+constexpr std::array namedKeys{
+    NamedKey{VK_TAB, Key::Tab},   NamedKey{VK_LEFT, Key::Left},      NamedKey{VK_RIGHT, Key::Right},
+    NamedKey{VK_UP, Key::Up},     NamedKey{VK_DOWN, Key::Down},      NamedKey{VK_HOME, Key::Home},
+    NamedKey{VK_END, Key::End},   NamedKey{VK_SPACE, Key::Space},    NamedKey{VK_RETURN, Key::Enter},
+    NamedKey{VK_ESCAPE, Key::Escape}, NamedKey{VK_APPS, Key::Menu},
+};
+
+bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+
+}  // namespace
+
+std::optional<forms::KeyInput> keyOfMessage(const MSG& message) {
+    forms::KeyInput input;
+    input.control = isDown(VK_CONTROL);
+    input.shift = isDown(VK_SHIFT);
+    if (message.message == WM_CHAR) {
+        // Control characters are the keys above, or Ctrl with a letter.
+        if (message.wParam < L' ') {
+            return std::nullopt;
+        }
+        input.character = static_cast<char32_t>(message.wParam);
+        input.control = false;
+        return input;
+    }
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
+        return std::nullopt;
+    }
+    if (message.wParam == VK_F10 && input.shift) {
+        return forms::KeyInput{Key::Menu};
+    }
+    // Alt and its keys stay the system's.
+    if (message.message == WM_SYSKEYDOWN) {
+        return std::nullopt;
+    }
+    if (const auto* named = std::ranges::find(namedKeys, message.wParam, &NamedKey::virtualKey);
+        named != namedKeys.end()) {
+        input.key = named->key;
+        return input;
+    }
+    // The keypad's digits come as digits whatever the state of Num Lock.
+    if (message.wParam >= VK_NUMPAD0 && message.wParam <= VK_NUMPAD9 && !input.control) {
+        input.character = static_cast<char32_t>(U'0' + (message.wParam - VK_NUMPAD0));
+        return input;
+    }
+    if (input.control && message.wParam >= 'A' && message.wParam <= 'Z') {
+        input.character = static_cast<char32_t>(message.wParam - 'A' + 'a');
+        return input;
+    }
+    return std::nullopt;
+}
+
+}  // namespace pruhomat::win32
