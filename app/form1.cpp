@@ -82,7 +82,7 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     control("Exit_pr").onClick = [this] { Exit_pr_Click(); };
     paletteIndex_ = form_.indexOf("Paleta");
     form_.setTabOrder(form1TabOrder);
-    form_.onKey = [this](std::size_t focused, const forms::KeyPress& key) { return keyPressed(focused, key); };
+    form_.onKey = [this](std::size_t focused, const forms::KeyInput& key) { return keyPressed(focused, key); };
     form_.onContextMenu = [this] { showContextMenu(); };
     // The keyboard's first place belongs to the window as it loads, not to a change.
     markHighlightedRow();

@@ -65,7 +65,7 @@ private:
     static PaletteMode paletteModeFor(std::uint8_t band, BandCount count);
 
     // The keyboard and the clipboard.
-    bool keyPressed(std::size_t focused, const forms::KeyPress& key);
+    bool keyPressed(std::size_t focused, const forms::KeyInput& key);
     void runDrawingCommand(std::uint8_t command);
     void stepBand(bool forwards);
     void moveHighlight(bool down);

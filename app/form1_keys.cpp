@@ -55,7 +55,7 @@ forms::Rect unionOf(const forms::Rect& first, const forms::Rect& second) {
 
 }  // namespace
 
-bool Form1::keyPressed(std::size_t focused, const forms::KeyPress& key) {
+bool Form1::keyPressed(std::size_t focused, const forms::KeyInput& key) {
     if (key.control) {
         if (key.key == Key::Character && key.character == U'c') {
             copyResult();

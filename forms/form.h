@@ -74,7 +74,7 @@ public:
 
     // The form's own keys, given the control with the keyboard (noControl for none); true where
     // the form took the key. Keys it leaves go to the common rules of the session.
-    std::function<bool(std::size_t focused, const KeyPress& key)> onKey;
+    std::function<bool(std::size_t focused, const KeyInput& key)> onKey;
     // Asked for by the right mouse button, Shift+F10 or the Menu key.
     std::function<void()> onContextMenu;
 

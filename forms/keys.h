@@ -8,7 +8,7 @@ namespace pruhomat::forms {
 // the keyboard layout, the numeric keypad's digits included.
 enum class Key : std::uint8_t { Tab, Left, Right, Up, Down, Home, End, Space, Enter, Escape, Menu, Character };
 
-struct KeyPress {
+struct KeyInput {
     Key key = Key::Character;
     char32_t character = 0;  // for Key::Character; letters in lower case when Ctrl is held
     bool control = false;

@@ -99,7 +99,7 @@ void Session::closeBox(FormView& view) {
     }
 }
 
-KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyPress& key) {
+KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyInput& key) {
     Form& form = view.form();
     KeyOutcome outcome;
     if (form.onKey && form.onKey(focused, key)) {
@@ -111,7 +111,7 @@ KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyPre
     return outcome;
 }
 
-KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyPress& key) {
+KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyInput& key) {
     Form& form = view.form();
     const ControlKind kind = focused == noControl ? ControlKind::Label : form.controls()[focused].kind();
     switch (key.key) {

@@ -79,7 +79,7 @@ public:
     // along the tab order, the arrows within a group of options, Space and Enter on a frame and
     // Enter on a push button as a click, Enter and Esc on the default and cancel buttons, and
     // the Menu key. Every window is brought up to date.
-    KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyPress& key);
+    KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyInput& key);
     void contextMenu(FormView& view);
 
     void unload(Form& form) override;
@@ -96,7 +96,7 @@ private:
     bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
     void syncAll();
     bool press(FormView& view, std::size_t button);
-    KeyOutcome commonKey(FormView& view, std::size_t focused, const KeyPress& key);
+    KeyOutcome commonKey(FormView& view, std::size_t focused, const KeyInput& key);
 
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;

@@ -14,7 +14,7 @@ namespace pruhomat::testing {
 namespace {
 
 using forms::Key;
-using forms::KeyPress;
+using forms::KeyInput;
 
 forms::Rect unionOf(const forms::Rect& a, const forms::Rect& b) {
     const int left = std::min(a.left, b.left);
