@@ -15,4 +15,11 @@ struct KeyInput {
     bool shift = false;
 };
 
+// A row of a front-end's table from its own key codes to the core's keys.
+template <typename NativeKey>
+struct KeyName {
+    NativeKey native;
+    Key key;
+};
+
 }  // namespace pruhomat::forms

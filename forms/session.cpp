@@ -28,6 +28,13 @@ std::size_t neighbourOption(const Form& form, std::size_t option, bool forwards)
     return group[(at + (forwards ? 1 : group.size() - 1)) % group.size()];
 }
 
+// The arrows select the next or previous option of the group, as a click on it does.
+KeyOutcome arrowOnOption(Form& form, std::size_t option, Key key) {
+    const std::size_t next = neighbourOption(form, option, key == Key::Right || key == Key::Down);
+    form.click(next);
+    return {true, next};
+}
+
 }  // namespace
 
 std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
@@ -123,12 +130,7 @@ KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyInpu
         case Key::Right:
         case Key::Up:
         case Key::Down:
-            if (kind == ControlKind::OptionButton) {
-                const std::size_t option = neighbourOption(form, focused, key.key == Key::Right || key.key == Key::Down);
-                form.click(option);
-                return {true, option};
-            }
-            return {};
+            return kind == ControlKind::OptionButton ? arrowOnOption(form, focused, key.key) : KeyOutcome{};
         case Key::Space:
             if (kind == ControlKind::Frame) {
                 form.click(focused);

@@ -22,13 +22,14 @@ public:
     // FLTK's loop, until every window is hidden.
     int run(FormWindow& mainWindow);
 
-    int messageBox(std::string_view prompt, std::string_view title, int style) override;
-    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                      std::string_view parameters, std::string_view directory, int showCommand) override;
-    void showModal(forms::Form& form) override;
     // To the clipboard and the primary selection alike.
     void copyText(std::string_view text) override;
     int popupMenu(std::span<const forms::MenuItem> items) override;
+    int messageBox(std::string_view prompt, std::string_view title, int style) override;
+    // xdg-open, started with an argument vector and never waited for.
+    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
+                      std::string_view parameters, std::string_view directory, int showCommand) override;
+    void showModal(forms::Form& form) override;
 
 protected:
     // Every window is hidden by then, which ends FLTK's loop.

@@ -12,18 +12,14 @@ namespace pruhomat::fltk {
 namespace {
 
 using forms::Key;
+using FlKeyName = forms::KeyName<int>;
 
-struct NamedKey {
-    int flKey;
-    Key key;
-};
-
-constexpr std::array namedKeys{
-    NamedKey{FL_Tab, Key::Tab},     NamedKey{FL_Left, Key::Left},      NamedKey{FL_Right, Key::Right},
-    NamedKey{FL_Up, Key::Up},       NamedKey{FL_Down, Key::Down},      NamedKey{FL_Home, Key::Home},
-    NamedKey{FL_End, Key::End},     NamedKey{' ', Key::Space},         NamedKey{FL_Enter, Key::Enter},
-    NamedKey{FL_KP_Enter, Key::Enter}, NamedKey{FL_Escape, Key::Escape}, NamedKey{FL_Menu, Key::Menu},
-};
+// The keypad's Enter is Enter; its digits come as the text typed.
+constexpr std::array<FlKeyName, 12> namedKeys{{
+    {FL_Tab, Key::Tab}, {FL_Left, Key::Left}, {FL_Right, Key::Right}, {FL_Up, Key::Up},
+    {FL_Down, Key::Down}, {FL_Home, Key::Home}, {FL_End, Key::End}, {' ', Key::Space},
+    {FL_Enter, Key::Enter}, {FL_KP_Enter, Key::Enter}, {FL_Escape, Key::Escape}, {FL_Menu, Key::Menu},
+}};
 
 }  // namespace
 
@@ -35,7 +31,7 @@ std::optional<forms::KeyInput> keyOfEvent() {
     if (flKey == FL_F + 10 && press.shift) {
         return forms::KeyInput{Key::Menu};
     }
-    if (const auto* named = std::ranges::find(namedKeys, flKey, &NamedKey::flKey); named != namedKeys.end()) {
+    if (const auto* named = std::ranges::find(namedKeys, flKey, &FlKeyName::native); named != namedKeys.end()) {
         press.key = named->key;
         return press;
     }

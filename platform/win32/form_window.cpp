@@ -300,18 +300,12 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
 
 LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            // Enter and Esc reach the form as IDOK and IDCANCEL.
-            if (id == IDOK) {
-                session_.pressDefault(*this);
-            } else if (id == IDCANCEL) {
-                session_.pressCancel(*this);
-            } else if (id >= firstControlId && HIWORD(wParam) == BN_CLICKED) {
-                session_.click(*this, static_cast<std::size_t>(id - firstControlId));
+        case WM_COMMAND:
+            // Enter and Esc went to the core as keys; what comes here is a button's click.
+            if (LOWORD(wParam) >= firstControlId && HIWORD(wParam) == BN_CLICKED) {
+                session_.click(*this, static_cast<std::size_t>(LOWORD(wParam) - firstControlId));
             }
             return 0;
-        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             if (const HBRUSH brush = controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {

@@ -7,18 +7,19 @@ namespace pruhomat::win32 {
 namespace {
 
 using forms::Key;
+using VirtualKeyName = forms::KeyName<WPARAM>;
 
-struct NamedKey {
-    WPARAM virtualKey;
-    Key key;
-};
-
-constexpr std::array namedKeys{
-    NamedKey{VK_TAB, Key::Tab},   NamedKey{VK_LEFT, Key::Left},      NamedKey{VK_RIGHT, Key::Right},
-    NamedKey{VK_UP, Key::Up},     NamedKey{VK_DOWN, Key::Down},      NamedKey{VK_HOME, Key::Home},
-    NamedKey{VK_END, Key::End},   NamedKey{VK_SPACE, Key::Space},    NamedKey{VK_RETURN, Key::Enter},
-    NamedKey{VK_ESCAPE, Key::Escape}, NamedKey{VK_APPS, Key::Menu},
-};
+constexpr std::array<VirtualKeyName, 11> namedKeys{{{VK_TAB, Key::Tab},
+                                                    {VK_LEFT, Key::Left},
+                                                    {VK_RIGHT, Key::Right},
+                                                    {VK_UP, Key::Up},
+                                                    {VK_DOWN, Key::Down},
+                                                    {VK_HOME, Key::Home},
+                                                    {VK_END, Key::End},
+                                                    {VK_SPACE, Key::Space},
+                                                    {VK_RETURN, Key::Enter},
+                                                    {VK_ESCAPE, Key::Escape},
+                                                    {VK_APPS, Key::Menu}}};
 
 bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
@@ -47,7 +48,7 @@ std::optional<forms::KeyInput> keyOfMessage(const MSG& message) {
     if (message.message == WM_SYSKEYDOWN) {
         return std::nullopt;
     }
-    if (const auto* named = std::ranges::find(namedKeys, message.wParam, &NamedKey::virtualKey);
+    if (const auto* named = std::ranges::find(namedKeys, message.wParam, &VirtualKeyName::native);
         named != namedKeys.end()) {
         input.key = named->key;
         return input;
