@@ -66,6 +66,7 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
                     const std::size_t picture = form_.indexOf(bandPictureName(band, *entry));
                     if (std::find(stack.begin(), stack.end(), picture) == stack.end()) {
                         stack.push_back(picture);
+                        nameBandPicture(band, picture, *entry);
                     }
                 }
             }
@@ -84,7 +85,10 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     form_.setTabOrder(form1TabOrder);
     form_.onKey = [this](std::size_t focused, const forms::KeyInput& key) { return keyPressed(focused, key); };
     form_.onContextMenu = [this] { showContextMenu(); };
-    // The keyboard's first place belongs to the window as it loads, not to a change.
+    // What the window shows as it loads, for the keyboard and screen readers, is no change.
+    nameFixedPictures();
+    nameSwatches(PaletteMode::Digit);
+    nameResult(computeResult(state_, BandCount::Five, decimalSeparator_));
     markHighlightedRow();
     form_.clearChanges();
     Form_Load();
@@ -207,6 +211,7 @@ void Form1::showPalette(PaletteMode mode) {
         }
     }
     paletteRows_[wideValueRow].value->setLeft(mode == PaletteMode::Tolerance ? wideValueLabelLeft : valueLabelLeft);
+    nameSwatches(mode);
     markHighlightedRow();
 }
 
@@ -310,6 +315,7 @@ void Form1::prog_Click() {
     named_.tolerance->setCaption(result.toleranceCaption);
     named_.units[static_cast<std::size_t>(result.unit)]->setVisible(true);
     named_.value->setCaption(result.valueCaption);
+    nameResult(result);
 }
 
 void Form1::Info_pr_Click() {
@@ -348,6 +354,9 @@ void Form1::hideResultDisplay() {
 void Form1::placeArrow(std::uint8_t band) {
     for (std::uint8_t arrow = 1; arrow <= bandPositions; ++arrow) {
         arrows_[arrow - 1]->setVisible(arrow == band);
+        for (const std::size_t picture : stacks_[arrow - 1]) {
+            form_.at(picture).setAccessibleSelected(arrow == band);
+        }
     }
 }
 

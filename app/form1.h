@@ -12,6 +12,7 @@
 #include "frm_about.h"
 #include "platform_port.h"
 #include "resistor_state.h"
+#include "result.h"
 
 namespace pruhomat {
 
@@ -75,6 +76,12 @@ private:
     void markHighlightedRow();
     void showContextMenu();
     void copyResult();
+
+    // For screen readers.
+    void nameBandPicture(std::uint8_t band, std::size_t picture, const PaletteEntry& entry);
+    void nameFixedPictures();
+    void nameSwatches(PaletteMode mode);
+    void nameResult(const Result& result);
     forms::Control& control(std::string_view name) { return form_.control(name); }
 
     forms::PlatformPort& port_;

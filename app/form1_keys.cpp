@@ -39,8 +39,6 @@ enum ContextMenuItem : std::uint8_t { CopyResult };
 
 constexpr std::array<forms::MenuItem, 1> contextMenu{{{"Kopírovat výsledek", 'C'}}};
 
-constexpr std::array<std::string_view, 3> unitSymbols{"Ω", "kΩ", "MΩ"};
-
 char32_t lowerCase(char32_t character) {
     return character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
 }
@@ -197,8 +195,8 @@ void Form1::showContextMenu() {
 // As "Výsledek >>" would show it, the state left as it is: "4,7 kΩ ±5 %".
 void Form1::copyResult() {
     const Result result = computeResult(state_, currentBandCount(), decimalSeparator_);
-    port_.copyText(result.valueCaption + " " + std::string(unitSymbols.at(static_cast<std::size_t>(result.unit))) +
-                   " ±" + result.toleranceCaption + " %");
+    port_.copyText(result.valueCaption + " " + std::string(unitSymbol(result.unit)) + " ±" + result.toleranceCaption +
+                   " %");
 }
 
 }  // namespace pruhomat

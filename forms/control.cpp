@@ -52,4 +52,18 @@ void Control::setFocusMark(const Rect& area) {
     }
 }
 
+void Control::setAccessibleName(std::string_view name) {
+    if (accessibleName_ != name) {
+        accessibleName_ = name;
+        mark(AccessibilityProperty);
+    }
+}
+
+void Control::setAccessibleSelected(bool selected) {
+    if (accessibleSelected_ != selected) {
+        accessibleSelected_ = selected;
+        mark(AccessibilityProperty);
+    }
+}
+
 }  // namespace pruhomat::forms

@@ -56,6 +56,7 @@ enum Property : std::uint8_t {
     LeftProperty = 8,
     ValueProperty = 16,
     FocusMarkProperty = 32,
+    AccessibilityProperty = 64,
 };
 
 // No control: the form itself as a container, or no control at a point.
@@ -81,6 +82,10 @@ public:
     // Where the focus rectangle goes while the control has the keyboard, relative to the
     // control; empty for the whole control.
     const Rect& focusMark() const { return focusMark_; }
+    // What a screen reader says the control is (empty: its caption), and whether it reads as
+    // the selected item.
+    const std::string& accessibleName() const { return accessibleName_; }
+    bool accessibleSelected() const { return accessibleSelected_; }
 
     void setCaption(std::string_view caption);
     void setBackground(const Paint& background);
@@ -88,6 +93,8 @@ public:
     void setLeft(int left);
     void setValue(bool value);
     void setFocusMark(const Rect& area);
+    void setAccessibleName(std::string_view name);
+    void setAccessibleSelected(bool selected);
 
     // Static looks.
     Alignment alignment = Alignment::Left;
@@ -113,6 +120,8 @@ private:
     bool visible_ = true;
     bool value_ = false;
     Rect focusMark_;
+    std::string accessibleName_;
+    bool accessibleSelected_ = false;
     std::uint8_t changed_ = 0;
     Form* form_ = nullptr;
     std::size_t index_ = 0;

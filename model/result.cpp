@@ -1,5 +1,6 @@
 #include "result.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -56,6 +57,11 @@ std::int32_t roundHalfToEven(double value) {
 }
 
 }  // namespace
+
+std::string_view unitSymbol(Unit unit) {
+    constexpr std::array<std::string_view, 3> symbols{"Ω", "kΩ", "MΩ"};
+    return symbols.at(static_cast<std::size_t>(unit));
+}
 
 Result computeResult(const ResistorState& state, BandCount bandCount, std::string_view decimalSeparator) {
     Result result;

@@ -10,6 +10,9 @@ namespace pruhomat {
 
 enum class Unit : std::uint8_t { Ohm, KiloOhm, MegaOhm };
 
+// "Ω", "kΩ" or "MΩ".
+std::string_view unitSymbol(Unit unit);
+
 struct Result {
     double resistance = 0;          // ohms
     Unit unit = Unit::Ohm;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <variant>
 
+#include "accessible_control.h"
 #include "dpi.h"
 #include "text.h"
 
@@ -258,6 +259,10 @@ void FormWindow::syncChanges() {
         if (changed & forms::FocusMarkProperty) {
             redrawFocusMark(handle);
         }
+        if (changed & (forms::AccessibilityProperty | forms::CaptionProperty)) {
+            // A screen reader speaks what changed.
+            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle, OBJID_CLIENT, CHILDID_SELF);
+        }
     }
     form_.clearChanges();
 }
@@ -376,6 +381,11 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
         case WM_KILLFOCUS:
             redrawFocusMark(window);
             return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+                return accessibleObjectFor(window, form_.controls()[index], wParam);
+            }
+            break;
         default:
             break;
     }
@@ -390,6 +400,8 @@ LRESULT CALLBACK FormWindow::labelProcedure(HWND window, UINT message, WPARAM wP
     auto* owner = reinterpret_cast<FormWindow*>(formWindow);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, labelProcedure, index);
+    } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        return accessibleObjectFor(window, owner->form_.controls()[index], wParam);
     } else if (message == WM_PAINT) {
         // The label paints itself, then the part of a focus rectangle that crosses it.
         PAINTSTRUCT paint{};

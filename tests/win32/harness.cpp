@@ -1,6 +1,7 @@
 #include "harness.h"
 
-#include <algorithm>
+#include <oleacc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -63,7 +64,10 @@ struct DriverStart {
 
 DWORD WINAPI runDriver(LPVOID parameter) {
     const auto* start = static_cast<DriverStart*>(parameter);
+    // The test reads Active Accessibility from another apartment, as a screen reader would.
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     start->body(*start->driver);
+    CoUninitialize();
     PostThreadMessageW(start->driver->windowThread(), WM_QUIT, 0, 0);
     return 0;
 }
@@ -201,16 +205,39 @@ void rightClick(POINT screen) {
 
 }  // namespace user
 
+Accessible accessibleOf(HWND window) {
+    Accessible found;
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return found;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        found.name = win32::utf8(name);
+        SysFreeString(name);
+    }
+    VARIANT value{};
+    if (SUCCEEDED(object->get_accRole(self, &value)) && value.vt == VT_I4) {
+        found.role = value.lVal;
+    }
+    if (SUCCEEDED(object->get_accState(self, &value)) && value.vt == VT_I4) {
+        found.state = value.lVal;
+    }
+    object->Release();
+    return found;
+}
+
 std::string clipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) {
         return text;
     }
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        const auto* wideText = static_cast<const wchar_t*>(GlobalLock(data));
-        const int length = WideCharToMultiByte(CP_UTF8, 0, wideText, -1, nullptr, 0, nullptr, nullptr);
-        text.resize(static_cast<std::size_t>(std::max(length - 1, 0)));
-        WideCharToMultiByte(CP_UTF8, 0, wideText, -1, text.data(), length, nullptr, nullptr);
+        text = win32::utf8(static_cast<const wchar_t*>(GlobalLock(data)));
         GlobalUnlock(data);
     }
     CloseClipboard();
@@ -289,6 +316,8 @@ int main(int argc, char** argv) {
     const std::string_view filter = argc > 1 ? argv[1] : "";
     using namespace pruhomat::testing;
     dpiExpected = argc > 2 ? std::atoi(argv[2]) : 0;
+    // As the program's own main does, for the shell and for screen readers.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     WNDCLASSW syncClass{};
     syncClass.lpfnWndProc = syncProcedure;
     syncClass.hInstance = GetModuleHandleW(nullptr);

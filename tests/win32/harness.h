@@ -14,6 +14,14 @@
 
 namespace pruhomat::testing {
 
+// What a screen reader learns of a window through Active Accessibility.
+struct Accessible {
+    std::string name;
+    long role = 0;
+    long state = 0;
+};
+Accessible accessibleOf(HWND window);
+
 // Drives the real main window from a second thread, only with window messages, while the
 // window's own thread runs the program's message loop.
 class Driver {
@@ -73,6 +81,7 @@ void key(WORD virtualKey);
 void chord(std::initializer_list<WORD> virtualKeys);
 void rightClick(POINT screen);
 }  // namespace user
+
 
 // What another program pastes: the clipboard's CF_UNICODETEXT as UTF-8; empty when there is none.
 std::string clipboardText();

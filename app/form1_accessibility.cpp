@@ -1,0 +1,67 @@
+// What a screen reader says of the main window: the swatches as colour and value, each band
+// column as its position and colour, the result row as one text. The current band reads as
+// selected (placeArrow).
+#include <array>
+#include <string>
+#include <utility>
+
+#include "form1.h"
+#include "result.h"
+
+namespace pruhomat {
+namespace {
+
+// The colour names start with a capital: a plain letter, or Č, Š or Ž.
+std::string inLowerCase(std::string_view name) {
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 3> czechCapitals{
+        {{"Č", "č"}, {"Š", "š"}, {"Ž", "ž"}}};
+    for (const auto& [capital, small] : czechCapitals) {
+        if (name.starts_with(capital)) {
+            return std::string(small) + std::string(name.substr(capital.size()));
+        }
+    }
+    std::string lower(name);
+    if (!lower.empty() && lower[0] >= 'A' && lower[0] <= 'Z') {
+        lower[0] = static_cast<char>(lower[0] - 'A' + 'a');
+    }
+    return lower;
+}
+
+std::string bandName(std::uint8_t band, std::string_view colour) {
+    return "Pásek " + std::to_string(band) + ": " + std::string(colour);
+}
+
+}  // namespace
+
+void Form1::nameBandPicture(std::uint8_t band, std::size_t picture, const PaletteEntry& entry) {
+    form_.at(picture).setAccessibleName(bandName(band, inLowerCase(ColourCode::info(entry.colour).name)));
+}
+
+void Form1::nameFixedPictures() {
+    // The plain pictures behind the colours show silver; band 4 of a four-band resistor is none;
+    // the units read as their symbols.
+    const std::string silver = inLowerCase(ColourCode::info(Colour::Silver).name);
+    named_.fourthPlain->setAccessibleName(bandName(4, silver));
+    control("ppp").setAccessibleName(bandName(5, silver));
+    named_.fourthEmpty->setAccessibleName(bandName(4, "žádný"));
+    for (const Unit unit : {Unit::Ohm, Unit::KiloOhm, Unit::MegaOhm}) {
+        named_.units[static_cast<std::size_t>(unit)]->setAccessibleName(unitSymbol(unit));
+    }
+}
+
+void Form1::nameSwatches(PaletteMode mode) {
+    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
+        if (const auto entry = ColourCode::paletteEntry(mode, row)) {
+            const std::string unit = mode == PaletteMode::Tolerance ? " %" : "";
+            paletteRows_[row].swatch->setAccessibleName(std::string(ColourCode::info(entry->colour).name) + ", " +
+                                                        entry->valueText + unit);
+        }
+    }
+}
+
+void Form1::nameResult(const Result& result) {
+    named_.value->setAccessibleName(result.valueCaption + " " + std::string(unitSymbol(result.unit)) + ", " +
+                                    result.toleranceCaption + " %");
+}
+
+}  // namespace pruhomat
