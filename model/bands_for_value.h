@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "resistor_state.h"
+#include "value_text.h"
+
+namespace pruhomat {
+
+// A resistor as band entry would leave it: the digits, the multiplier and the tolerance, no
+// band current.
+struct DrawnResistor {
+    BandCount count = BandCount::Five;
+    ResistorState state;
+};
+
+// The bands that show the value with the tolerance (1, 2, 5 or 10 %). Four bands for at most
+// two significant digits with 5 % or 10 %, five bands for three digits or with 1 % or 2 %; a
+// value the preferred count cannot show takes the other where that one can, and none where
+// neither can.
+std::optional<DrawnResistor> bandsFor(const TypedValue& value, std::uint8_t tolerance);
+
+}  // namespace pruhomat
