@@ -69,4 +69,33 @@ bool isInSeries(const StandardSeries& standard, std::uint64_t significant) {
     return std::ranges::binary_search(standard.values, static_cast<std::uint16_t>(scaled));
 }
 
+std::pair<SeriesValue, SeriesValue> neighboursIn(const StandardSeries& standard, std::uint64_t significant,
+                                                  int exponent) {
+    // The value as a number of the series' own digits, and the power of ten that scales it.
+    std::uint64_t scaled = significant;
+    std::uint64_t smallest = 1;
+    for (int digit = 1; digit < standard.digits; ++digit) {
+        smallest *= 10;
+    }
+    while (scaled < smallest) {
+        scaled *= 10;
+        --exponent;
+    }
+    // A value with more digits than the entries lies between two of them whatever its last digits.
+    bool cut = false;
+    while (scaled >= smallest * 10) {
+        cut = cut || scaled % 10 != 0;
+        scaled /= 10;
+        ++exponent;
+    }
+    const auto values = standard.values;
+    const auto above = std::ranges::upper_bound(values, static_cast<std::uint16_t>(scaled));
+    const auto below = cut ? above : std::ranges::lower_bound(values, static_cast<std::uint16_t>(scaled));
+    SeriesValue lower = below == values.begin() ? SeriesValue{values.back(), exponent - 1}
+                                                : SeriesValue{*(below - 1), exponent};
+    SeriesValue upper = above == values.end() ? SeriesValue{values.front(), exponent + 1}
+                                              : SeriesValue{*above, exponent};
+    return {lower, upper};
+}
+
 }  // namespace pruhomat

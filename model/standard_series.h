@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pruhomat {
@@ -22,5 +23,14 @@ std::span<const StandardSeries> standardSeries();
 // A value, given by its significant digits without trailing zeros (47 for 4,7 kΩ and for 470 Ω),
 // is in a series when those digits, scaled into its decade, are one of the series' entries.
 bool isInSeries(const StandardSeries& series, std::uint64_t significant);
+
+// The series' nearest entries below and above a value that is not one of them, as significant
+// digits and a power of ten: entry × 10^exponent ohms.
+struct SeriesValue {
+    std::uint64_t entry = 0;
+    int exponent = 0;
+};
+std::pair<SeriesValue, SeriesValue> neighboursIn(const StandardSeries& series, std::uint64_t significant,
+                                                  int exponent);
 
 }  // namespace pruhomat

@@ -159,4 +159,27 @@ ValueReading readValue(std::string_view text) {
     return {value, ValueProblem::Empty};
 }
 
+std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_view decimalSeparator) {
+    const std::string digits = std::to_string(significant);
+    const int magnitude = static_cast<int>(digits.size()) + exponent;  // digits before the separator
+    const int unitPower = magnitude > 6 ? 6 : magnitude > 3 ? 3 : 0;
+    const int wholeDigits = magnitude - unitPower;
+    std::string whole;
+    std::string fraction;
+    if (wholeDigits <= 0) {
+        whole = "0";
+        fraction = std::string(static_cast<std::size_t>(-wholeDigits), '0') + digits;
+    } else if (wholeDigits >= static_cast<int>(digits.size())) {
+        whole = digits + std::string(static_cast<std::size_t>(wholeDigits) - digits.size(), '0');
+    } else {
+        whole = digits.substr(0, static_cast<std::size_t>(wholeDigits));
+        fraction = digits.substr(static_cast<std::size_t>(wholeDigits));
+    }
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    const std::string_view unit = unitPower == 6 ? "MΩ" : unitPower == 3 ? "kΩ" : "Ω";
+    return whole + (fraction.empty() ? "" : std::string(decimalSeparator) + fraction) + " " + std::string(unit);
+}
+
 }  // namespace pruhomat

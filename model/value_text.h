@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace pruhomat {
@@ -32,5 +33,8 @@ inline constexpr std::size_t longestValueText = 32;  // characters
 // range rather than no number. The value must lie from 0,1 Ω to 99 MΩ with at most three
 // significant digits.
 ValueReading readValue(std::string_view text);
+
+// significant × 10^exponent ohms as the result row writes it, with its unit: "4,7 kΩ", "0,1 Ω".
+std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_view decimalSeparator);
 
 }  // namespace pruhomat

@@ -52,4 +52,26 @@ TEST(StandardSeries, TakeAValueByItsSignificantDigitsInAnyDecade) {
     EXPECT_FALSE(isInSeries(named("E3"), 0));
 }
 
+TEST(StandardSeries, NameTheNearestEntriesRoundAValueOffTheSeries) {
+    const auto [below, above] = pruhomat::neighboursIn(named("E24"), 45, 2);  // 4,5 kΩ
+    EXPECT_EQ(below.entry, 43u);
+    EXPECT_EQ(below.exponent, 2);
+    EXPECT_EQ(above.entry, 47u);
+    // Across the end of a decade: 9,5 lies between 9,1 and 10.
+    const auto [low, high] = pruhomat::neighboursIn(named("E24"), 95, -1);
+    EXPECT_EQ(low.entry, 91u);
+    EXPECT_EQ(high.entry, 10u);
+    EXPECT_EQ(high.exponent, 0);
+    // 4,752 kΩ in E96: between 4,75 and 4,87 kΩ.
+    const auto [under, over] = pruhomat::neighboursIn(named("E96"), 4752, 0);
+    EXPECT_EQ(under.entry, 475u);
+    EXPECT_EQ(under.exponent, 1);
+    EXPECT_EQ(over.entry, 487u);
+    // 1,05 in E24 lies between 1,0 and 1,1.
+    const auto [first, second] = pruhomat::neighboursIn(named("E24"), 105, -2);
+    EXPECT_EQ(first.entry, 10u);
+    EXPECT_EQ(first.exponent, -1);
+    EXPECT_EQ(second.entry, 11u);
+}
+
 }  // namespace

@@ -84,6 +84,16 @@ TEST(BandsForValue, PickTheBandCountByDigitsAndTolerance) {
     EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("0,475").value, 1)) << "three digits below 1 Ω";
 }
 
+TEST(ValueText, WritesAValueWithItsUnitAsTheResultRowDoes) {
+    EXPECT_EQ(pruhomat::valueWithUnit(47, 2, ","), "4,7 kΩ");
+    EXPECT_EQ(pruhomat::valueWithUnit(1, -1, ","), "0,1 Ω");
+    EXPECT_EQ(pruhomat::valueWithUnit(999, 0, "."), "999 Ω");
+    EXPECT_EQ(pruhomat::valueWithUnit(1, 3, ","), "1 kΩ");
+    EXPECT_EQ(pruhomat::valueWithUnit(99, 6, ","), "99 MΩ");
+    EXPECT_EQ(pruhomat::valueWithUnit(475, 1, ","), "4,75 kΩ");
+    EXPECT_EQ(pruhomat::valueWithUnit(1, 6, ","), "1 MΩ");
+}
+
 // Every resistor band entry makes, written as the result row shows it, reads back to the same
 // value; with the band count the rule picks for it, to the same bands.
 TEST(BandsForValue, EveryDrawnResistorReadsBackFromItsResult) {
@@ -112,6 +122,7 @@ TEST(BandsForValue, EveryDrawnResistorReadsBackFromItsResult) {
         ASSERT_TRUE(bands) << text;
         const auto again = pruhomat::computeResult(bands->state, bands->count, ",");
         ASSERT_EQ(again.valueCaption + " " + std::string(pruhomat::unitSymbol(again.unit)), text);
+        ASSERT_EQ(pruhomat::valueWithUnit(reading.value->significant, reading.value->exponent, ","), text);
         if (bands->count == count) {
             const ResistorState& read = bands->state;
             ASSERT_TRUE(read.num1 == state.num1 && read.num2 == state.num2 && read.num3 == state.num3 &&
