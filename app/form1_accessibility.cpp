@@ -1,31 +1,14 @@
 // What a screen reader says of the main window: the swatches as colour and value, each band
 // column as its position and colour, the result row as one text. The current band reads as
 // selected (placeArrow).
-#include <array>
 #include <string>
-#include <utility>
 
+#include "czech_text.h"
 #include "form1.h"
 #include "result.h"
 
 namespace pruhomat {
 namespace {
-
-// The colour names start with a capital: a plain letter, or Č, Š or Ž.
-std::string inLowerCase(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 3> czechCapitals{
-        {{"Č", "č"}, {"Š", "š"}, {"Ž", "ž"}}};
-    for (const auto& [capital, small] : czechCapitals) {
-        if (name.starts_with(capital)) {
-            return std::string(small) + std::string(name.substr(capital.size()));
-        }
-    }
-    std::string lower(name);
-    if (!lower.empty() && lower[0] >= 'A' && lower[0] <= 'Z') {
-        lower[0] = static_cast<char>(lower[0] - 'A' + 'a');
-    }
-    return lower;
-}
 
 std::string bandName(std::uint8_t band, std::string_view colour) {
     return "Pásek " + std::to_string(band) + ": " + std::string(colour);

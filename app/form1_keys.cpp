@@ -194,9 +194,7 @@ void Form1::showContextMenu() {
 
 // As "Výsledek >>" would show it, the state left as it is: "4,7 kΩ ±5 %".
 void Form1::copyResult() {
-    const Result result = computeResult(state_, currentBandCount(), decimalSeparator_);
-    port_.copyText(result.valueCaption + " " + std::string(unitSymbol(result.unit)) + " ±" + result.toleranceCaption +
-                   " %");
+    port_.copyText(resultLine(computeResult(state_, currentBandCount(), decimalSeparator_)));
 }
 
 }  // namespace pruhomat

@@ -63,6 +63,10 @@ std::string_view unitSymbol(Unit unit) {
     return symbols.at(static_cast<std::size_t>(unit));
 }
 
+std::string resultLine(const Result& result) {
+    return result.valueCaption + " " + std::string(unitSymbol(result.unit)) + " ±" + result.toleranceCaption + " %";
+}
+
 Result computeResult(const ResistorState& state, BandCount bandCount, std::string_view decimalSeparator) {
     Result result;
     result.num3 = state.num3;

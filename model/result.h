@@ -21,6 +21,9 @@ struct Result {
     double num3 = 0;                // the third band's value after the silver repair
 };
 
+// The result row as one line of text: "4,7 kΩ ±5 %".
+std::string resultLine(const Result& result);
+
 // What the result row shows for a resistor. Never fails: a state no number can be formed from
 // gives 0 ohms.
 Result computeResult(const ResistorState& state, BandCount bandCount, std::string_view decimalSeparator);
