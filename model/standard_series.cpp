@@ -43,6 +43,32 @@ constexpr std::array<StandardSeries, 7> series{{
     {"E192", 3, e192},
 }};
 
+// A value in the series' own number of digits: 47 becomes 470 for E96 and 4752 becomes 475
+// there, with the power of ten that makes up for it, and whether nonzero digits were cut.
+struct Scaled {
+    std::uint64_t digits;
+    int exponent;
+    bool cut;
+};
+
+Scaled scaledToEntries(const StandardSeries& standard, std::uint64_t significant, int exponent) {
+    Scaled scaled{significant, exponent, false};
+    std::uint64_t smallest = 1;
+    for (int digit = 1; digit < standard.digits; ++digit) {
+        smallest *= 10;
+    }
+    while (scaled.digits < smallest) {
+        scaled.digits *= 10;
+        --scaled.exponent;
+    }
+    while (scaled.digits >= smallest * 10) {
+        scaled.cut = scaled.cut || scaled.digits % 10 != 0;
+        scaled.digits /= 10;
+        ++scaled.exponent;
+    }
+    return scaled;
+}
+
 }  // namespace
 
 std::span<const StandardSeries> standardSeries() { return series; }
@@ -51,50 +77,22 @@ bool isInSeries(const StandardSeries& standard, std::uint64_t significant) {
     if (significant == 0) {
         return false;
     }
-    std::uint64_t scaled = significant;
-    std::uint64_t smallest = 1;
-    for (int digit = 1; digit < standard.digits; ++digit) {
-        smallest *= 10;
-    }
-    while (scaled < smallest) {
-        scaled *= 10;
-    }
-    // More digits than the series' entries have, other than zeros, is no entry.
-    while (scaled >= smallest * 10) {
-        if (scaled % 10 != 0) {
-            return false;
-        }
-        scaled /= 10;
-    }
-    return std::ranges::binary_search(standard.values, static_cast<std::uint16_t>(scaled));
+    const Scaled scaled = scaledToEntries(standard, significant, 0);
+    return !scaled.cut && std::ranges::binary_search(standard.values, static_cast<std::uint16_t>(scaled.digits));
 }
 
 std::pair<SeriesValue, SeriesValue> neighboursIn(const StandardSeries& standard, std::uint64_t significant,
                                                   int exponent) {
-    // The value as a number of the series' own digits, and the power of ten that scales it.
-    std::uint64_t scaled = significant;
-    std::uint64_t smallest = 1;
-    for (int digit = 1; digit < standard.digits; ++digit) {
-        smallest *= 10;
-    }
-    while (scaled < smallest) {
-        scaled *= 10;
-        --exponent;
-    }
-    // A value with more digits than the entries lies between two of them whatever its last digits.
-    bool cut = false;
-    while (scaled >= smallest * 10) {
-        cut = cut || scaled % 10 != 0;
-        scaled /= 10;
-        ++exponent;
-    }
+    const Scaled scaled = scaledToEntries(standard, significant, exponent);
     const auto values = standard.values;
-    const auto above = std::ranges::upper_bound(values, static_cast<std::uint16_t>(scaled));
-    const auto below = cut ? above : std::ranges::lower_bound(values, static_cast<std::uint16_t>(scaled));
-    SeriesValue lower = below == values.begin() ? SeriesValue{values.back(), exponent - 1}
-                                                : SeriesValue{*(below - 1), exponent};
-    SeriesValue upper = above == values.end() ? SeriesValue{values.front(), exponent + 1}
-                                              : SeriesValue{*above, exponent};
+    const auto key = static_cast<std::uint16_t>(scaled.digits);
+    // A value with more digits than the entries lies between two of them whatever its last digits.
+    const auto above = std::ranges::upper_bound(values, key);
+    const auto below = scaled.cut ? above : std::ranges::lower_bound(values, key);
+    const SeriesValue lower = below == values.begin() ? SeriesValue{values.back(), scaled.exponent - 1}
+                                                      : SeriesValue{*(below - 1), scaled.exponent};
+    const SeriesValue upper = above == values.end() ? SeriesValue{values.front(), scaled.exponent + 1}
+                                                    : SeriesValue{*above, scaled.exponent};
     return {lower, upper};
 }
 
