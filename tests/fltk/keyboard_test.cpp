@@ -81,5 +81,23 @@ TEST_F(KeyboardEntry, FourBandResistorAndTheResultFromTheKeys) {
     EXPECT_EQ(state().band, 0);
 }
 
+// Inside a popup menu's own loop, which holds FLTK's grab: Down and Return choose its first item.
+void chooseFirstMenuItem(void* window) {
+    if (Fl::grab() == nullptr) {
+        Fl::repeat_timeout(0.05, chooseFirstMenuItem, window);
+        return;
+    }
+    sendKeys({XK_Down, XK_Return});
+}
+
+TEST_F(KeyboardEntry, TheRightButtonOpensAMenuThatCopiesTheResult) {
+    Fl::add_timeout(0.05, chooseFirstMenuItem, &window());
+    const PixelRect band = pixelRect(window().form(), "p30");
+    clickAt(window(), band.x + band.width / 2, band.y + band.height / 2, 3);
+    Fl::remove_timeout(chooseFirstMenuItem, &window());
+    EXPECT_EQ(selectionText("clipboard"), "9,99 Ω ±10 %");
+    EXPECT_EQ(state().band, 0) << "the click chose no band";
+}
+
 }  // namespace
 }  // namespace pruhomat::testing

@@ -45,10 +45,10 @@ bool waitFor(const std::function<bool()>& condition) {
     return true;
 }
 
-void clickAt(Fl_Window& window, int x, int y) {
+void clickAt(Fl_Window& window, int x, int y, unsigned button) {
     pointerTo(window, x, y);
-    XTestFakeButtonEvent(fl_display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(fl_display, 1, False, CurrentTime);
+    XTestFakeButtonEvent(fl_display, button, True, CurrentTime);
+    XTestFakeButtonEvent(fl_display, button, False, CurrentTime);
     settle();
 }
 
@@ -58,6 +58,15 @@ void pressKey(Fl_Window& window, unsigned long keysym) {
     XTestFakeKeyEvent(fl_display, code, True, CurrentTime);
     XTestFakeKeyEvent(fl_display, code, False, CurrentTime);
     settle();
+}
+
+void sendKeys(std::initializer_list<unsigned long> keysyms) {
+    for (const unsigned long keysym : keysyms) {
+        const KeyCode code = XKeysymToKeycode(fl_display, static_cast<KeySym>(keysym));
+        XTestFakeKeyEvent(fl_display, code, True, CurrentTime);
+        XTestFakeKeyEvent(fl_display, code, False, CurrentTime);
+    }
+    XFlush(fl_display);
 }
 
 void pressChord(Fl_Window& window, std::initializer_list<unsigned long> keysyms) {

@@ -20,11 +20,15 @@ void settle();
 // Handles events until the condition holds; false if it has not within ten seconds.
 bool waitFor(const std::function<bool()>& condition);
 
-// Moves the pointer to a point of the window's client area and clicks the left button.
-void clickAt(Fl_Window& window, int x, int y);
+// Moves the pointer to a point of the window's client area and clicks a button, the left one
+// unless told.
+void clickAt(Fl_Window& window, int x, int y, unsigned button = 1);
 
 // Presses and releases a key, given as an X keysym, with the pointer over the window.
 void pressKey(Fl_Window& window, unsigned long keysym);
+// Presses and releases each key in turn, without waiting: for a loop that is running already,
+// such as a popup menu's.
+void sendKeys(std::initializer_list<unsigned long> keysyms);
 // Holds the keys down in order and lets them go in reverse: a modifier first, as in Ctrl+C.
 void pressChord(Fl_Window& window, std::initializer_list<unsigned long> keysyms);
 
