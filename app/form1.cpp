@@ -39,6 +39,7 @@ std::string bandPictureName(std::uint8_t band, const PaletteEntry& entry) {
 Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     : port_(port), decimalSeparator_(std::move(decimalSeparator)), form_(form1Looks(), form1Layout(decimalSeparator_)) {
     named_ = {&control("Paleta"),
+              &control("prog"),
               &control("automat"),
               &control("band4"),
               &control("vysl"),
@@ -81,15 +82,13 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     control("prog").onClick = [this] { prog_Click(); };
     control("Info_pr").onClick = [this] { Info_pr_Click(); };
     control("Exit_pr").onClick = [this] { Exit_pr_Click(); };
-    paletteIndex_ = form_.indexOf("Paleta");
     form_.setTabOrder(form1TabOrder);
     form_.onKey = [this](std::size_t focused, const forms::KeyInput& key) { return keyPressed(focused, key); };
     form_.onContextMenu = [this] { showContextMenu(); };
     // What the window shows as it loads, for the keyboard and screen readers, is no change.
     nameFixedPictures();
-    nameSwatches(PaletteMode::Digit);
+    ShowDigitPalette();
     nameResult(computeResult(state_, BandCount::Five, decimalSeparator_));
-    markHighlightedRow();
     form_.clearChanges();
     Form_Load();
 }
@@ -205,13 +204,15 @@ void Form1::showPalette(PaletteMode mode) {
             controls.swatch->setBackground(colour.swatch);
             controls.value->setCaption(entry->valueText);
             controls.name->setCaption(colour.name);
+            // A screen reader hears "Zlatá, -1", or "Zlatá, 5 %" for a tolerance.
+            controls.swatch->setAccessibleName(std::string(colour.name) + ", " + entry->valueText +
+                                               (mode == PaletteMode::Tolerance ? " %" : ""));
         }
         for (forms::Control* part : {controls.swatch, controls.name, controls.value}) {
             part->setVisible(entry.has_value());
         }
     }
     paletteRows_[wideValueRow].value->setLeft(mode == PaletteMode::Tolerance ? wideValueLabelLeft : valueLabelLeft);
-    nameSwatches(mode);
     markHighlightedRow();
 }
 

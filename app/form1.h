@@ -67,7 +67,15 @@ private:
 
     // The keyboard and the clipboard.
     bool keyPressed(std::size_t focused, const forms::KeyInput& key);
-    void runDrawingCommand(std::uint8_t command);
+    struct DrawingKey;
+    static const std::array<DrawingKey, 8> drawingKeys;
+    void nextBand();
+    void previousBand();
+    void firstBand();
+    void lastBand();
+    void nextRow();
+    void previousRow();
+    void pressHighlightedRow();
     void stepBand(bool forwards);
     void moveHighlight(bool down);
     void pressRow(std::size_t row);
@@ -80,7 +88,6 @@ private:
     // For screen readers.
     void nameBandPicture(std::uint8_t band, std::size_t picture, const PaletteEntry& entry);
     void nameFixedPictures();
-    void nameSwatches(PaletteMode mode);
     void nameResult(const Result& result);
     forms::Control& control(std::string_view name) { return form_.control(name); }
 
@@ -95,6 +102,7 @@ private:
     // the construction of the window, never a click.
     struct Controls {
         forms::Control* palette;
+        forms::Control* resultButton;
         forms::Control* automaticAdvance;
         forms::Control* fourBands;
         forms::Control* value;
@@ -115,7 +123,6 @@ private:
     };
     std::array<PaletteRow, ColourCode::paletteSize> paletteRows_{};
     std::array<forms::Control*, bandPositions> arrows_{};
-    std::size_t paletteIndex_ = forms::noControl;
     // The palette row Space and Enter press.
     std::size_t highlightedRow_ = 0;
     // The pictures colour entry chooses between, for bands 1 to 5.

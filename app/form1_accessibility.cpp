@@ -1,6 +1,6 @@
-// What a screen reader says of the main window: the swatches as colour and value, each band
-// column as its position and colour, the result row as one text. The current band reads as
-// selected (placeArrow).
+// What a screen reader says of the main window: each band column as its position and colour, the
+// result row as one text. The swatches are named with their palette (showPalette), the current
+// band reads as selected (placeArrow).
 #include <string>
 
 #include "czech_text.h"
@@ -29,16 +29,6 @@ void Form1::nameFixedPictures() {
     named_.fourthEmpty->setAccessibleName(bandName(4, "žádný"));
     for (const Unit unit : {Unit::Ohm, Unit::KiloOhm, Unit::MegaOhm}) {
         named_.units[static_cast<std::size_t>(unit)]->setAccessibleName(unitSymbol(unit));
-    }
-}
-
-void Form1::nameSwatches(PaletteMode mode) {
-    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
-        if (const auto entry = ColourCode::paletteEntry(mode, row)) {
-            const std::string unit = mode == PaletteMode::Tolerance ? " %" : "";
-            paletteRows_[row].swatch->setAccessibleName(std::string(ColourCode::info(entry->colour).name) + ", " +
-                                                        entry->valueText + unit);
-        }
     }
 }
 

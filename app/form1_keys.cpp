@@ -12,21 +12,6 @@ namespace {
 
 using forms::Key;
 
-// While the palette and drawing stop has the keyboard.
-enum class DrawingCommand : std::uint8_t { NextBand, PreviousBand, FirstBand, LastBand, NextRow, PreviousRow, PressRow };
-
-struct DrawingKey {
-    Key key;
-    DrawingCommand command;
-};
-
-constexpr std::array drawingKeys{
-    DrawingKey{Key::Right, DrawingCommand::NextBand},     DrawingKey{Key::Left, DrawingCommand::PreviousBand},
-    DrawingKey{Key::Home, DrawingCommand::FirstBand},     DrawingKey{Key::End, DrawingCommand::LastBand},
-    DrawingKey{Key::Down, DrawingCommand::NextRow},       DrawingKey{Key::Up, DrawingCommand::PreviousRow},
-    DrawingKey{Key::Space, DrawingCommand::PressRow},     DrawingKey{Key::Enter, DrawingCommand::PressRow},
-};
-
 // Letters for the colours that have no digit.
 struct ColourLetter {
     char32_t letter;
@@ -53,6 +38,23 @@ forms::Rect unionOf(const forms::Rect& first, const forms::Rect& second) {
 
 }  // namespace
 
+// The keys of the palette and drawing stop, while it has the keyboard.
+struct Form1::DrawingKey {
+    Key key;
+    void (Form1::*command)();
+};
+
+const std::array<Form1::DrawingKey, 8> Form1::drawingKeys{{
+    {Key::Right, &Form1::nextBand},
+    {Key::Left, &Form1::previousBand},
+    {Key::Home, &Form1::firstBand},
+    {Key::End, &Form1::lastBand},
+    {Key::Down, &Form1::nextRow},
+    {Key::Up, &Form1::previousRow},
+    {Key::Space, &Form1::pressHighlightedRow},
+    {Key::Enter, &Form1::pressHighlightedRow},
+}};
+
 bool Form1::keyPressed(std::size_t focused, const forms::KeyInput& key) {
     if (key.control) {
         if (key.key == Key::Character && key.character == U'c') {
@@ -60,12 +62,12 @@ bool Form1::keyPressed(std::size_t focused, const forms::KeyInput& key) {
             return true;
         }
         if (key.key == Key::Enter) {
-            form_.click(form_.indexOf("prog"));
+            form_.click(named_.resultButton->index());
             return true;
         }
         return false;
     }
-    if (focused != paletteIndex_) {
+    if (focused != named_.palette->index()) {
         return false;
     }
     if (key.key == Key::Character) {
@@ -79,35 +81,17 @@ bool Form1::keyPressed(std::size_t focused, const forms::KeyInput& key) {
     if (found == drawingKeys.end()) {
         return false;
     }
-    runDrawingCommand(static_cast<std::uint8_t>(found->command));
+    (this->*found->command)();
     return true;
 }
 
-void Form1::runDrawingCommand(std::uint8_t command) {
-    switch (static_cast<DrawingCommand>(command)) {
-        case DrawingCommand::NextBand:
-            stepBand(true);
-            break;
-        case DrawingCommand::PreviousBand:
-            stepBand(false);
-            break;
-        case DrawingCommand::FirstBand:
-            selectBand(1);
-            break;
-        case DrawingCommand::LastBand:
-            selectBand(bandPositions);
-            break;
-        case DrawingCommand::NextRow:
-            moveHighlight(true);
-            break;
-        case DrawingCommand::PreviousRow:
-            moveHighlight(false);
-            break;
-        case DrawingCommand::PressRow:
-            pressRow(highlightedRow_);
-            break;
-    }
-}
+void Form1::nextBand() { stepBand(true); }
+void Form1::previousBand() { stepBand(false); }
+void Form1::firstBand() { selectBand(1); }
+void Form1::lastBand() { selectBand(bandPositions); }
+void Form1::nextRow() { moveHighlight(true); }
+void Form1::previousRow() { moveHighlight(false); }
+void Form1::pressHighlightedRow() { pressRow(highlightedRow_); }
 
 // The bands in order, band 4 left out of a four-band resistor; no further than the first or last.
 void Form1::stepBand(bool forwards) {

@@ -16,14 +16,21 @@ bool isTabStop(const Form& form, std::size_t index) {
     return form.isShown(control) && (control.kind() != ControlKind::OptionButton || control.value());
 }
 
-// The option button an arrow key selects: the next or previous one of the group, round the end.
-std::size_t neighbourOption(const Form& form, std::size_t option, bool forwards) {
+// The option buttons of a control's container, front first: one group.
+std::vector<std::size_t> optionsBeside(const Form& form, std::size_t index) {
     std::vector<std::size_t> group;
-    for (const std::size_t sibling : form.children(form.controls()[option].parent())) {
-        if (form.controls()[sibling].kind() == ControlKind::OptionButton && form.isShown(form.controls()[sibling])) {
+    for (const std::size_t sibling : form.children(form.controls()[index].parent())) {
+        if (form.controls()[sibling].kind() == ControlKind::OptionButton) {
             group.push_back(sibling);
         }
     }
+    return group;
+}
+
+// The option button an arrow key selects: the next or previous shown one of the group, round the end.
+std::size_t neighbourOption(const Form& form, std::size_t option, bool forwards) {
+    std::vector<std::size_t> group = optionsBeside(form, option);
+    std::erase_if(group, [&form](std::size_t member) { return !form.isShown(form.controls()[member]); });
     const auto at = static_cast<std::size_t>(std::ranges::find(group, option) - group.begin());
     return group[(at + (forwards ? 1 : group.size() - 1)) % group.size()];
 }
@@ -53,10 +60,8 @@ std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
 }
 
 bool startsOptionGroup(const Form& form, std::size_t index) {
-    const auto& siblings = form.children(form.controls()[index].parent());
-    const auto first = std::ranges::find_if(
-        siblings, [&form](std::size_t sibling) { return form.controls()[sibling].kind() == ControlKind::OptionButton; });
-    return first != siblings.end() && *first == index;
+    const std::vector<std::size_t> group = optionsBeside(form, index);
+    return !group.empty() && group.front() == index;
 }
 
 std::size_t defaultButton(const Form& form) { return controlMarked(form, &Control::isDefault); }

@@ -200,11 +200,15 @@ TEST(Keyboard, TheMarkFollowsTheCurrentBandAndGoesRoundTheShownRows) {
 TEST(Keyboard, KeysThePaletteDoesNotOfferDoNothing) {
     KeyedWindow keyed;
     keyed.press(Key::End);
-    forms::Form& form = keyed.form();
-    form.clearChanges();
-    for (const char32_t character : {U'3', U'9', U'x', U'g'}) {
-        EXPECT_TRUE(keyed.press(Key::Character, character).handled);
+    const ResistorState before = keyed.window.state();
+    const int markedBefore = keyed.markedRow();
+    for (const char32_t character : {U'3', U'9', U'x'}) {
+        EXPECT_TRUE(keyed.press(Key::Character, character).handled) << "taken, so that the system does not beep";
     }
+    const ResistorState& after = keyed.window.state();
+    EXPECT_TRUE(after.band == before.band && after.num1 == before.num1 && after.num2 == before.num2 &&
+                after.num3 == before.num3 && after.num4 == before.num4 && after.num5 == before.num5);
+    EXPECT_EQ(keyed.markedRow(), markedBefore);
     keyed.type(U'g');
     EXPECT_EQ(keyed.window.state().num5, 5) << "gold is on offer in the tolerance palette";
     EXPECT_TRUE(keyed.session.calls.messageBoxes.empty());
