@@ -45,6 +45,20 @@ void Control::setValue(bool value) {
     }
 }
 
+void Control::setEnabled(bool enabled) {
+    if (enabled_ != enabled) {
+        enabled_ = enabled;
+        mark(EnabledProperty);
+    }
+}
+
+void Control::setSelectedItem(int item) {
+    if (selectedItem_ != item) {
+        selectedItem_ = item;
+        mark(ValueProperty);
+    }
+}
+
 void Control::setFocusMark(const Rect& area) {
     if (focusMark_ != area) {
         focusMark_ = area;

@@ -7,13 +7,16 @@
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "colour_code.h"
 #include "image_id.h"
 
 namespace pruhomat::forms {
 
-enum class ControlKind : std::uint8_t { Frame, Label, PictureBox, CommandButton, OptionButton, CheckBox };
+// A text box is a one-line edit field whose caption is its text; a combo box a drop-down list to
+// choose one of its items from.
+enum class ControlKind : std::uint8_t { Frame, Label, PictureBox, CommandButton, OptionButton, CheckBox, TextBox, ComboBox };
 
 enum class Alignment : std::uint8_t { Left, Right, Center };
 
@@ -57,7 +60,10 @@ enum Property : std::uint8_t {
     ValueProperty = 16,
     FocusMarkProperty = 32,
     AccessibilityProperty = 64,
+    EnabledProperty = 128,
 };
+
+inline constexpr int noItem = -1;
 
 // No control: the form itself as a container, or no control at a point.
 inline constexpr std::size_t noControl = static_cast<std::size_t>(-1);
@@ -79,6 +85,9 @@ public:
     bool visible() const { return visible_; }
     int left() const { return rect_.left; }
     bool value() const { return value_; }
+    bool enabled() const { return enabled_; }
+    // The item a combo box shows, or noItem.
+    int selectedItem() const { return selectedItem_; }
     // Where the focus rectangle goes while the control has the keyboard, relative to the
     // control; empty for the whole control.
     const Rect& focusMark() const { return focusMark_; }
@@ -92,6 +101,9 @@ public:
     void setVisible(bool visible);
     void setLeft(int left);
     void setValue(bool value);
+    void setEnabled(bool enabled);
+    // Marks ValueProperty, as the selection is a combo box's value.
+    void setSelectedItem(int item);
     void setFocusMark(const Rect& area);
     void setAccessibleName(std::string_view name);
     void setAccessibleSelected(bool selected);
@@ -104,8 +116,11 @@ public:
     ImageId picture = ImageId::NoImage;
     bool isDefault = false;
     bool isCancel = false;
+    std::vector<std::string> items;  // a combo box's
 
     std::function<void()> onClick;
+    // The user edited a text box's text or chose a combo box's item.
+    std::function<void()> onChange;
 
 private:
     friend class Form;
@@ -119,6 +134,8 @@ private:
     Paint background_ = SystemColour::ButtonFace;
     bool visible_ = true;
     bool value_ = false;
+    bool enabled_ = true;
+    int selectedItem_ = -1;
     Rect focusMark_;
     std::string accessibleName_;
     bool accessibleSelected_ = false;

@@ -85,7 +85,7 @@ void Form::setTabOrder(std::span<const std::string_view> names) {
 
 void Form::click(std::size_t index) {
     Control& target = controls_.at(index);
-    if (!isShown(target)) {
+    if (!isShown(target) || !target.enabled()) {
         return;
     }
     if (target.kind() == ControlKind::CheckBox) {
@@ -102,6 +102,22 @@ void Form::click(std::size_t index) {
     }
     if (target.onClick) {
         target.onClick();
+    }
+}
+
+void Form::edit(std::size_t index, std::string_view text) {
+    Control& target = controls_.at(index);
+    target.caption_ = text;
+    if (target.onChange) {
+        target.onChange();
+    }
+}
+
+void Form::choose(std::size_t index, int item) {
+    Control& target = controls_.at(index);
+    target.selectedItem_ = item;
+    if (target.onChange) {
+        target.onChange();
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "control.h"
 #include "keys.h"
+#include "platform_port.h"
 
 namespace pruhomat::forms {
 
@@ -19,12 +20,15 @@ enum class FormBorder : std::uint8_t {
     FixedDialog,  // no minimise, no maximise
 };
 
+enum class Placement : std::uint8_t { CentreOnScreen, CentreOnOwner };
+
 struct FormLooks {
     std::string name;
     std::string caption;
     int clientWidth = 0;  // twips
     int clientHeight = 0;
     FormBorder border = FormBorder::FixedSingle;
+    Placement placement = Placement::CentreOnScreen;  // a dialog's owner is the main window
 };
 
 // A control of a layout with the name of its container; an empty parent is the form itself.
@@ -63,9 +67,14 @@ public:
     // noControl where the point hits the form itself.
     std::size_t hitTest(int x, int y) const;
 
-    // A click as the platform delivers it: hidden controls take none, a check box toggles,
+    // A click as the platform delivers it: hidden and disabled controls take none, a check box toggles,
     // an option button is selected before its handler runs and one already selected runs nothing.
     void click(std::size_t index);
+
+    // What the user typed into a text box or chose in a combo box. The native control shows it
+    // already, so it is no change to bring to the screen; onChange runs.
+    void edit(std::size_t index, std::string_view text);
+    void choose(std::size_t index, int item);
 
     // The controls Tab visits, in order. An option button is a stop only while it is selected,
     // so that each group of options is one stop; hidden controls are none.
@@ -77,6 +86,10 @@ public:
     std::function<bool(std::size_t focused, const KeyInput& key)> onKey;
     // Asked for by the right mouse button, Shift+F10 or the Menu key.
     std::function<void()> onContextMenu;
+    // Items for the window's own menu, where the platform has one (the system menu on Windows),
+    // and the handler of a choice among them.
+    std::span<const MenuItem> windowMenu;
+    std::function<void(int item)> onWindowMenu;
 
     // The controls changed since the last clearChanges, each with its Property bits.
     const std::vector<std::size_t>& changedControls() const { return changed_; }

@@ -54,6 +54,20 @@ Control checkBox(std::string name, std::string_view caption, Rect rect, bool che
     return control;
 }
 
+// Edit fields are white, or whatever the theme gives windows.
+Control textBox(std::string name, Rect rect) {
+    Control control(ControlKind::TextBox, std::move(name), rect);
+    control.setBackground(SystemColour::Window);
+    return control;
+}
+
+Control comboBox(std::string name, std::vector<std::string> items, Rect rect) {
+    Control control(ControlKind::ComboBox, std::move(name), rect);
+    control.items = std::move(items);
+    control.setBackground(SystemColour::Window);
+    return control;
+}
+
 Control withFont(Control control, Font font) {
     control.font = font;
     return control;

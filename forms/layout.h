@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "control.h"
 
@@ -18,6 +19,8 @@ Control picture(std::string name, ImageId image, Rect rect, Start start = Start:
 Control commandButton(std::string name, std::string_view caption, Rect rect);
 Control optionButton(std::string name, std::string_view caption, Rect rect, bool selected);
 Control checkBox(std::string name, std::string_view caption, Rect rect, bool checked);
+Control textBox(std::string name, Rect rect);
+Control comboBox(std::string name, std::vector<std::string> items, Rect rect);
 
 Control withFont(Control control, Font font);
 

@@ -13,7 +13,8 @@ std::size_t controlMarked(const Form& form, bool Control::*flag) {
 
 bool isTabStop(const Form& form, std::size_t index) {
     const Control& control = form.controls()[index];
-    return form.isShown(control) && (control.kind() != ControlKind::OptionButton || control.value());
+    return form.isShown(control) && control.enabled() &&
+           (control.kind() != ControlKind::OptionButton || control.value());
 }
 
 // The option buttons of a control's container, front first: one group.
@@ -40,6 +41,19 @@ KeyOutcome arrowOnOption(Form& form, std::size_t option, Key key) {
     const std::size_t next = neighbourOption(form, option, key == Key::Right || key == Key::Down);
     form.click(next);
     return {true, next};
+}
+
+// Up and Down choose the previous or next item, stopping at the ends, as the native list does.
+KeyOutcome arrowOnComboBox(Control& box, Key key) {
+    const int last = static_cast<int>(box.items.size()) - 1;
+    const int next = std::clamp(box.selectedItem() + (key == Key::Down ? 1 : -1), 0, last);
+    if (next != box.selectedItem()) {
+        box.setSelectedItem(next);
+        if (box.onChange) {
+            box.onChange();
+        }
+    }
+    return {true};
 }
 
 }  // namespace
@@ -93,6 +107,23 @@ void Session::click(FormView& view, std::size_t index) {
     syncAll();
 }
 
+void Session::edited(FormView& view, std::size_t index, std::string_view text) {
+    view.form().edit(index, text);
+    syncAll();
+}
+
+void Session::chosen(FormView& view, std::size_t index, int item) {
+    view.form().choose(index, item);
+    syncAll();
+}
+
+void Session::windowMenuChosen(FormView& view, int item) {
+    if (view.form().onWindowMenu) {
+        view.form().onWindowMenu(item);
+        syncAll();
+    }
+}
+
 bool Session::press(FormView& view, std::size_t button) {
     if (button == noControl) {
         return false;
@@ -135,6 +166,9 @@ KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyInpu
         case Key::Right:
         case Key::Up:
         case Key::Down:
+            if (kind == ControlKind::ComboBox && (key.key == Key::Up || key.key == Key::Down)) {
+                return arrowOnComboBox(form.at(focused), key.key);
+            }
             return kind == ControlKind::OptionButton ? arrowOnOption(form, focused, key.key) : KeyOutcome{};
         case Key::Space:
             if (kind == ControlKind::Frame) {

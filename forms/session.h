@@ -70,6 +70,12 @@ public:
 
     // A click as the user makes it, then every window brought up to date.
     void click(FormView& view, std::size_t index);
+    // What the user typed into a text box or chose in a combo box, then every window brought
+    // up to date.
+    void edited(FormView& view, std::size_t index, std::string_view text);
+    void chosen(FormView& view, std::size_t index, int item);
+    // An item the form added to the window's own menu (the system menu).
+    void windowMenuChosen(FormView& view, int item);
     // Enter and Esc; false where the form has no such button.
     bool pressDefault(FormView& view);
     bool pressCancel(FormView& view);
@@ -78,7 +84,8 @@ public:
     // A key pressed while focused has the keyboard. The form's own keys come first; then Tab
     // along the tab order, the arrows within a group of options, Space and Enter on a frame and
     // Enter on a push button as a click, Enter and Esc on the default and cancel buttons, and
-    // the Menu key. Every window is brought up to date.
+    // the Menu key; Up and Down step through a combo box's items. Every window is brought up
+    // to date.
     KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyInput& key);
     void contextMenu(FormView& view);
 

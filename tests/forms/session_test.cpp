@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,78 @@ TEST_F(Sessions, EnterAndEscPressOnlyTheButtonsMarkedForThem) {
     EXPECT_EQ(pressed, 2);
     EXPECT_EQ(defaultButton(dialog), dialog.indexOf("ok"));
     EXPECT_EQ(cancelButton(main), noControl);
+}
+
+}  // namespace
+}  // namespace pruhomat::forms
+
+namespace pruhomat::forms {
+namespace {
+
+std::vector<LayoutEntry> inputLayout() {
+    Control ok = commandButton("ok", "OK", {0, 800, 500, 300});
+    ok.isDefault = true;
+    std::vector<LayoutEntry> layout;
+    layout.push_back({textBox("text", {0, 0, 500, 300}), ""});
+    layout.push_back({comboBox("list", {"a", "b", "c"}, {0, 400, 500, 300}), ""});
+    layout.push_back({std::move(ok), ""});
+    return layout;
+}
+
+// A dialog with an edit field, a list and a default button, in that tab order.
+struct InputForm {
+    InputForm() {
+        const std::array<std::string_view, 3> order{"text", "list", "ok"};
+        form.setTabOrder(order);
+    }
+    Form form{{"inputs", "", 1000, 1200, FormBorder::FixedDialog}, inputLayout()};
+};
+
+// What the user typed or chose is on screen already: the handler runs, and the native control
+// is not set again, which would move the caret or reopen the list.
+TEST(Inputs, TypingAndChoosingRunTheHandlerWithoutChangingTheScreen) {
+    RecordedSession session;
+    InputForm dialog;
+    Form& form = dialog.form;
+    RecordedView view(session, form);
+    std::vector<std::string> seen;
+    form.control("text").onChange = [&] { seen.push_back(form.control("text").caption()); };
+    form.control("list").onChange = [&] {
+        seen.push_back(std::to_string(form.control("list").selectedItem()));
+        form.control("ok").setEnabled(false);
+    };
+    form.clearChanges();
+    session.edited(view, form.indexOf("text"), "4k7");
+    EXPECT_TRUE(form.changedControls().empty());
+    session.chosen(view, form.indexOf("list"), 2);
+    EXPECT_EQ(seen, (std::vector<std::string>{"4k7", "2"}));
+    EXPECT_FALSE(form.control("ok").enabled());
+
+    bool clicked = false;
+    form.control("ok").onClick = [&] { clicked = true; };
+    session.pressDefault(view);
+    form.click(form.indexOf("ok"));
+    EXPECT_FALSE(clicked) << "a disabled button takes no click";
+    EXPECT_EQ(nextTabStop(form, form.indexOf("list"), false), form.indexOf("text")) << "nor the keyboard";
+}
+
+// Up and Down step through the list and stop at its ends; the list on screen follows.
+TEST(Inputs, ArrowsStepThroughAComboBoxsItems) {
+    RecordedSession session;
+    InputForm dialog;
+    Form& form = dialog.form;
+    RecordedView view(session, form);
+    int changes = 0;
+    form.control("list").onChange = [&] { ++changes; };
+    const std::size_t list = form.indexOf("list");
+    form.at(list).setSelectedItem(1);
+    for (const Key key : {Key::Down, Key::Down, Key::Down, Key::Up}) {
+        EXPECT_TRUE(session.keyPressed(view, list, {key}).handled);
+    }
+    EXPECT_EQ(form.at(list).selectedItem(), 1);
+    EXPECT_EQ(changes, 2) << "the Down at the end changes nothing";
+    EXPECT_FALSE(session.keyPressed(view, form.indexOf("text"), {Key::Down}).handled)
+        << "an edit field's arrows are its own";
 }
 
 }  // namespace
