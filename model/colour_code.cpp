@@ -69,4 +69,14 @@ std::optional<PaletteEntry> ColourCode::paletteEntry(PaletteMode mode, std::size
     return PaletteEntry{*colour, *value, std::to_string(*value)};
 }
 
+std::optional<std::size_t> ColourCode::positionOf(PaletteMode mode, double value) {
+    for (std::size_t position = 0; position < paletteSize; ++position) {
+        const auto entry = paletteEntry(mode, position);
+        if (entry && entry->value == value) {
+            return position;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace pruhomat

@@ -49,6 +49,8 @@ public:
 
     // The entry at palette position 0..9 in the given mode; empty where the mode hides the position.
     static std::optional<PaletteEntry> paletteEntry(PaletteMode mode, std::size_t position);
+    // The palette position that offers the value in the given mode; empty where none does.
+    static std::optional<std::size_t> positionOf(PaletteMode mode, double value);
 };
 
 }  // namespace pruhomat
