@@ -42,6 +42,7 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
               &control("prog"),
               &control("automat"),
               &control("band4"),
+              &control("band5"),
               &control("vysl"),
               &control("presn"),
               &control("Label21"),
@@ -85,6 +86,8 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     form_.setTabOrder(form1TabOrder);
     form_.onKey = [this](std::size_t focused, const forms::KeyInput& key) { return keyPressed(focused, key); };
     form_.onContextMenu = [this] { showContextMenu(); };
+    form_.windowMenu = windowMenuItems;
+    form_.onWindowMenu = [this](int item) { windowMenuChosen(item); };
     // What the window shows as it loads, for the keyboard and screen readers, is no change.
     nameFixedPictures();
     ShowDigitPalette();
@@ -320,18 +323,56 @@ void Form1::prog_Click() {
 }
 
 void Form1::Info_pr_Click() {
-    // While the dialog is shown the main window takes no input; a click that still arrives
-    // (a message sent to the button) must not load the shown dialog anew under its window.
-    if (aboutShown_) {
-        return;
-    }
     if (!about_) {
         about_ = std::make_unique<FrmAbout>(port_);
     }
-    about_->load();
-    aboutShown_ = true;
-    port_.showModal(about_->form());
-    aboutShown_ = false;
+    if (!dialogShown_) {
+        about_->load();
+        showModal(about_->form());
+    }
+}
+
+void Form1::enterValue() {
+    if (!valueDialog_) {
+        valueDialog_ = std::make_unique<FrmValue>(port_, decimalSeparator_);
+    }
+    if (dialogShown_) {
+        return;
+    }
+    valueDialog_->load(lastValueText_, state_.num5);
+    showModal(valueDialog_->form());
+    if (const auto& drawn = valueDialog_->accepted()) {
+        lastValueText_ = valueDialog_->text();
+        drawResistor(*drawn);
+    }
+}
+
+// While a dialog is shown the main window takes no input; a click or key that still arrives
+// (a message sent to the window) must not load the shown dialog anew under its window.
+void Form1::showModal(forms::Form& dialog) {
+    dialogShown_ = true;
+    port_.showModal(dialog);
+    dialogShown_ = false;
+}
+
+// The band count through its option button where the value needs the other one, each band
+// chosen and its colour entered, then the result shown.
+void Form1::drawResistor(const DrawnResistor& drawn) {
+    if (drawn.count != currentBandCount()) {
+        form_.click((drawn.count == BandCount::Four ? named_.fourBands : named_.fiveBands)->index());
+    }
+    const ResistorState& bands = drawn.state;
+    const std::array<double, bandPositions> values{static_cast<double>(bands.num1), static_cast<double>(bands.num2),
+                                                   bands.num3, bands.num4, static_cast<double>(bands.num5)};
+    for (std::uint8_t band = 1; band <= bandPositions; ++band) {
+        if (band == 4 && drawn.count == BandCount::Four) {
+            continue;
+        }
+        selectBand(band);
+        const PaletteMode mode = paletteModeFor(band, drawn.count);
+        enterColour(band, *ColourCode::paletteEntry(mode, *ColourCode::positionOf(mode, values[band - 1])));
+    }
+    prog_Click();
 }
 
 void Form1::Exit_pr_Click() { port_.unload(form_); }

@@ -10,6 +10,7 @@
 #include "colour_code.h"
 #include "form.h"
 #include "frm_about.h"
+#include "frm_value.h"
 #include "platform_port.h"
 #include "resistor_state.h"
 #include "result.h"
@@ -57,6 +58,11 @@ private:
     void Info_pr_Click();
     void Exit_pr_Click();
 
+    // From a value to its bands: the dialog, then the bands entered as clicks would enter them.
+    void enterValue();
+    void drawResistor(const DrawnResistor& drawn);
+    void showModal(forms::Form& dialog);
+
     bool automaticAdvance() const;
     BandCount currentBandCount() const;
     void hideResultDisplay();
@@ -83,6 +89,8 @@ private:
     void followCurrentBand();
     void markHighlightedRow();
     void showContextMenu();
+    static const std::array<forms::MenuItem, 1> windowMenuItems;
+    void windowMenuChosen(int item);
     void copyResult();
 
     // For screen readers.
@@ -96,7 +104,10 @@ private:
     forms::Form form_;
     ResistorState state_;
     std::unique_ptr<FrmAbout> about_;
-    bool aboutShown_ = false;
+    std::unique_ptr<FrmValue> valueDialog_;
+    bool dialogShown_ = false;
+    // What OK last took in the value dialog during this run.
+    std::string lastValueText_;
 
     // The controls the handlers touch, looked up once here, so that a name the layout lacks fails
     // the construction of the window, never a click.
@@ -105,6 +116,7 @@ private:
         forms::Control* resultButton;
         forms::Control* automaticAdvance;
         forms::Control* fourBands;
+        forms::Control* fiveBands;
         forms::Control* value;
         forms::Control* tolerance;
         forms::Control* percent;

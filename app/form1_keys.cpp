@@ -20,9 +20,10 @@ struct ColourLetter {
 
 constexpr std::array colourLetters{ColourLetter{U'g', Colour::Gold}, ColourLetter{U's', Colour::Silver}};
 
-enum ContextMenuItem : std::uint8_t { CopyResult };
+enum ContextMenuItem : std::uint8_t { CopyResult, EnterValue };
 
-constexpr std::array<forms::MenuItem, 1> contextMenu{{{"Kopírovat výsledek", 'C'}}};
+constexpr forms::MenuItem enterValueItem{"Zadat hodnotu...", 'F'};
+constexpr std::array<forms::MenuItem, 2> contextMenu{{{"Kopírovat výsledek", 'C'}, enterValueItem}};
 
 char32_t lowerCase(char32_t character) {
     return character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
@@ -59,6 +60,10 @@ bool Form1::keyPressed(std::size_t focused, const forms::KeyInput& key) {
     if (key.control) {
         if (key.key == Key::Character && key.character == U'c') {
             copyResult();
+            return true;
+        }
+        if (key.key == Key::Character && key.character == U'f') {
+            enterValue();
             return true;
         }
         if (key.key == Key::Enter) {
@@ -150,14 +155,7 @@ void Form1::followCurrentBand() {
                                                    state_.num3, state_.num4, static_cast<double>(state_.num5)};
     const double shown = values.at(state_.band - 1);
     const PaletteMode mode = paletteModeFor(state_.band, currentBandCount());
-    highlightedRow_ = 0;
-    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
-        const auto entry = ColourCode::paletteEntry(mode, row);
-        if (entry && entry->value == shown) {
-            highlightedRow_ = row;
-            break;
-        }
-    }
+    highlightedRow_ = ColourCode::positionOf(mode, shown).value_or(0);
     markHighlightedRow();
 }
 
@@ -171,8 +169,24 @@ void Form1::markHighlightedRow() {
 }
 
 void Form1::showContextMenu() {
-    if (port_.popupMenu(contextMenu) == CopyResult) {
-        copyResult();
+    switch (port_.popupMenu(contextMenu)) {
+        case CopyResult:
+            copyResult();
+            break;
+        case EnterValue:
+            enterValue();
+            break;
+        default:
+            break;
+    }
+}
+
+const std::array<forms::MenuItem, 1> Form1::windowMenuItems{enterValueItem};
+
+// The window menu holds the value dialog only.
+void Form1::windowMenuChosen(int item) {
+    if (item == 0) {
+        enterValue();
     }
 }
 

@@ -32,13 +32,8 @@ constexpr std::string_view undrawable = "Tuto hodnotu nenakreslí čtyři ani p�
 
 // The name of the colour whose value a palette offers, as it reads in a sentence.
 std::string colourName(PaletteMode mode, double value) {
-    for (std::size_t position = 0; position < ColourCode::paletteSize; ++position) {
-        const auto entry = ColourCode::paletteEntry(mode, position);
-        if (entry && entry->value == value) {
-            return inLowerCase(ColourCode::info(entry->colour).name);
-        }
-    }
-    return "";
+    const auto position = ColourCode::positionOf(mode, value);
+    return position ? inLowerCase(ColourCode::info(ColourCode::paletteEntry(mode, *position)->colour).name) : "";
 }
 
 std::string bandColours(const DrawnResistor& drawn) {

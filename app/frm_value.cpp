@@ -1,0 +1,109 @@
+#include "frm_value.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "layout.h"
+#include "value_preview.h"
+
+namespace pruhomat {
+namespace {
+
+constexpr std::string_view lineSeparator = "\r\n";
+
+// The tolerances offered, in the order of the list.
+constexpr std::array<std::uint8_t, 4> tolerances{1, 2, 5, 10};
+
+constexpr std::array<std::string_view, 4> tabOrder{"txtValue", "cboTolerance", "cmdOK", "cmdCancel"};
+
+forms::FormLooks looks() {
+    return {"frmValue", "Zadat hodnotu", 5400, 2475, forms::FormBorder::FixedDialog, forms::Placement::CentreOnOwner};
+}
+
+std::vector<forms::LayoutEntry> layout() {
+    std::vector<std::string> items;
+    for (const std::uint8_t tolerance : tolerances) {
+        items.push_back(std::to_string(tolerance) + " %");
+    }
+    forms::Control value = forms::textBox("txtValue", {1080, 120, 2520, 315});
+    value.setAccessibleName("Hodnota");
+    forms::Control tolerance = forms::comboBox("cboTolerance", std::move(items), {1080, 555, 1080, 315});
+    tolerance.setAccessibleName("Přesnost");
+    forms::Control preview = forms::label("lblPreview", "", {120, 1005, 5160, 795});
+    preview.border = forms::Border::FixedSingle;
+    forms::Control ok = forms::commandButton("cmdOK", "OK", {2580, 1965, 1260, 345});
+    ok.isDefault = true;
+    forms::Control cancel = forms::commandButton("cmdCancel", "Zrušit", {4020, 1965, 1260, 345});
+    cancel.isCancel = true;
+
+    std::vector<forms::LayoutEntry> controls;
+    controls.push_back({forms::label("lblValue", "Hodnota:", {120, 180, 900, 195}), ""});
+    controls.push_back({std::move(value), ""});
+    controls.push_back({forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}), ""});
+    controls.push_back({std::move(tolerance), ""});
+    controls.push_back({std::move(preview), ""});
+    controls.push_back({std::move(ok), ""});
+    controls.push_back({std::move(cancel), ""});
+    return controls;
+}
+
+}  // namespace
+
+FrmValue::FrmValue(forms::PlatformPort& port, std::string decimalSeparator)
+    : port_(port), decimalSeparator_(std::move(decimalSeparator)) {}
+
+void FrmValue::load(std::string_view text, std::uint8_t tolerance) {
+    form_.reset();
+    form_.emplace(looks(), layout());
+    form_->setTabOrder(tabOrder);
+    value_ = &form_->control("txtValue");
+    tolerance_ = &form_->control("cboTolerance");
+    preview_ = &form_->control("lblPreview");
+    ok_ = &form_->control("cmdOK");
+    value_->onChange = [this] { txtValue_Change(); };
+    tolerance_->onChange = [this] { cboTolerance_Click(); };
+    ok_->onClick = [this] { cmdOK_Click(); };
+    form_->control("cmdCancel").onClick = [this] { cmdCancel_Click(); };
+    accepted_.reset();
+    value_->setCaption(text);
+    // A tolerance the list lacks starts the list at its widest.
+    const auto offered = std::ranges::find(tolerances, tolerance);
+    tolerance_->setSelectedItem(static_cast<int>((offered == tolerances.end() ? tolerances.end() - 1 : offered) -
+                                                 tolerances.begin()));
+    showPreview();
+    form_->clearChanges();
+}
+
+void FrmValue::txtValue_Change() { showPreview(); }
+
+void FrmValue::cboTolerance_Click() { showPreview(); }
+
+void FrmValue::cmdOK_Click() {
+    accepted_ = drawn_;
+    port_.unload(*form_);
+}
+
+void FrmValue::cmdCancel_Click() { port_.unload(*form_); }
+
+std::uint8_t FrmValue::tolerance() const {
+    return tolerances.at(static_cast<std::size_t>(std::max(tolerance_->selectedItem(), 0)));
+}
+
+// Three lines: the value or why it cannot be drawn, its bands, its series. OK only for a
+// value the bands can show.
+void FrmValue::showPreview() {
+    const ValuePreview preview = previewValue(value_->caption(), tolerance(), decimalSeparator_);
+    std::string text = preview.value;
+    for (const std::string* line : {&preview.bands, &preview.series}) {
+        if (!line->empty()) {
+            text.append(lineSeparator).append(*line);
+        }
+    }
+    preview_->setCaption(text);
+    drawn_ = preview.drawn;
+    ok_->setEnabled(drawn_.has_value());
+}
+
+}  // namespace pruhomat

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+
+#include "clicks.h"
+#include "colour_code.h"
+#include "form1.h"
+#include "headless_session.h"
+#include "recording_port.h"
+#include "result.h"
+#include "value_preview.h"
+#include "window_difference.h"
+
+namespace pruhomat::testing {
+namespace {
+
+using forms::Key;
+
+// The main window on the shared session; Ctrl+F opens the value dialog, in which `inside` acts
+// as the user while it is shown.
+class ValueDialog : public ::testing::Test {
+protected:
+    void enterValue(const std::function<void(HeadlessView&)>& inside) {
+        session.whileModal = inside;
+        session.keyPressed(main, forms::noControl, {Key::Character, U'f', true});
+        session.whileModal = nullptr;
+    }
+    void type(HeadlessView& dialog, std::string_view text) {
+        session.edited(dialog, dialog.form().indexOf("txtValue"), text);
+    }
+    void key(HeadlessView& dialog, Key pressed, std::string_view focused = "txtValue") {
+        session.keyPressed(dialog, dialog.form().indexOf(focused), {pressed});
+    }
+    void chooseTolerance(HeadlessView& dialog, int item) {
+        session.chosen(dialog, dialog.form().indexOf("cboTolerance"), item);
+    }
+    static std::string preview(HeadlessView& dialog) { return dialog.form().control("lblPreview").caption(); }
+
+    HeadlessSession session;
+    Form1 window{session, ","};
+    HeadlessView main{session, window.form()};
+};
+
+// Band entry by hand on a second window: the band count, each band's drawing and palette row,
+// then "Výsledek >>".
+void clickBands(Form1& clicked, const DrawnResistor& drawn) {
+    forms::Form& form = clicked.form();
+    const bool fourBands = drawn.count == BandCount::Four;
+    forms::click(form, fourBands ? "band4" : "band5");
+    const char* columns[] = {"p10", "p20", "p30", "p4p", "ppp"};
+    const double values[] = {static_cast<double>(drawn.state.num1), static_cast<double>(drawn.state.num2),
+                             drawn.state.num3, drawn.state.num4, static_cast<double>(drawn.state.num5)};
+    const PaletteMode modes[] = {PaletteMode::Digit, PaletteMode::Digit,
+                                 fourBands ? PaletteMode::Exponent4Band : PaletteMode::Digit,
+                                 PaletteMode::Exponent5Band, PaletteMode::Tolerance};
+    for (int band = 0; band < 5; ++band) {
+        if (band == 3 && fourBands) {
+            continue;
+        }
+        const forms::Rect column = form.rectOnForm(form.indexOf(columns[band]));
+        forms::clickAt(form, column.left + column.width / 2, column.top + column.height / 2);
+        forms::click(form, "b" + std::to_string(*ColourCode::positionOf(modes[band], values[band])));
+    }
+    forms::click(form, "prog");
+}
+
+// A resistor band entry can make: the digits, the multiplier and the tolerance from the palettes.
+DrawnResistor randomResistor(std::mt19937& random) {
+    DrawnResistor drawn;
+    drawn.count = random() % 2 == 0 ? BandCount::Four : BandCount::Five;
+    const auto pick = [&random](PaletteMode mode) {
+        while (true) {
+            if (const auto entry = ColourCode::paletteEntry(mode, random() % ColourCode::paletteSize)) {
+                return entry->value;
+            }
+        }
+    };
+    drawn.state.num1 = static_cast<std::uint8_t>(1 + random() % 9);
+    drawn.state.num2 = static_cast<std::uint8_t>(pick(PaletteMode::Digit));
+    if (drawn.count == BandCount::Four) {
+        drawn.state.num3 = pick(PaletteMode::Exponent4Band);
+    } else {
+        drawn.state.num3 = pick(PaletteMode::Digit);
+        drawn.state.num4 = pick(PaletteMode::Exponent5Band);
+    }
+    drawn.state.num5 = static_cast<std::uint8_t>(pick(PaletteMode::Tolerance));
+    return drawn;
+}
+
+// The value each resistor shows, typed into the dialog on one window, draws what clicking the
+// dialog's bands draws on another, one value after another, band counts switching between.
+TEST_F(ValueDialog, OkDrawsTheResistorAsClickingItsBandsDoes) {
+    RecordingPort port;
+    Form1 clicked(port, ",");
+    std::mt19937 random(7);
+    const int tolerances[] = {1, 2, 5, 10};
+    for (int step = 0; step < 300; ++step) {
+        const DrawnResistor shown = randomResistor(random);
+        const Result result = computeResult(shown.state, shown.count, ",");
+        const std::string text = result.valueCaption + " " + std::string(unitSymbol(result.unit));
+        const int tolerance = static_cast<int>(random() % 4);
+        const ValuePreview expected = previewValue(text, static_cast<std::uint8_t>(tolerances[tolerance]), ",");
+        ASSERT_TRUE(expected.drawn) << text;
+        enterValue([&](HeadlessView& dialog) {
+            type(dialog, text);
+            chooseTolerance(dialog, tolerance);
+            key(dialog, Key::Enter);
+        });
+        clickBands(clicked, *expected.drawn);
+        ASSERT_EQ(differenceBetween(window, clicked), "") << "step " << step << ": " << text;
+        ASSERT_EQ(resultLine(computeResult(window.state(), expected.drawn->count, ",")), expected.value) << text;
+    }
+}
+
+TEST_F(ValueDialog, TheDoneExampleDrawsFourBandsAndTheNextShowingOffersItsText) {
+    bool okEnabled = false;
+    enterValue([&](HeadlessView& dialog) {
+        EXPECT_EQ(dialog.form().looks().caption, "Zadat hodnotu");
+        EXPECT_EQ(dialog.form().control("cboTolerance").selectedItem(), 3) << "10 %, as the window shows";
+        type(dialog, "4k7");
+        key(dialog, Key::Up, "cboTolerance");
+        okEnabled = dialog.form().control("cmdOK").enabled();
+        EXPECT_EQ(preview(dialog), "4,7 kΩ ±5 %\r\nžlutá, fialová, červená, zlatá\r\nřady E3, E6, E12, E24, E192");
+        key(dialog, Key::Enter);
+    });
+    EXPECT_TRUE(okEnabled);
+    EXPECT_TRUE(window.form().control("band4").value());
+    EXPECT_EQ(window.form().control("vysl").caption(), "4,7");
+    EXPECT_TRUE(window.form().control("kohm").visible());
+    EXPECT_EQ(window.form().control("presn").caption(), "5");
+    for (const char* picture : {"p14", "p27", "p32", "pp5"}) {
+        EXPECT_TRUE(window.form().control(picture).visible()) << picture;
+    }
+    enterValue([&](HeadlessView& dialog) {
+        EXPECT_EQ(dialog.form().control("txtValue").caption(), "4k7");
+        EXPECT_EQ(dialog.form().control("cboTolerance").selectedItem(), 2) << "5 %, as the window now shows";
+        type(dialog, "4,75k");
+        key(dialog, Key::Up, "cboTolerance");
+        key(dialog, Key::Up, "cboTolerance");
+        key(dialog, Key::Up, "cboTolerance");
+        EXPECT_EQ(dialog.form().control("cboTolerance").selectedItem(), 0) << "Up stops at the first item";
+        key(dialog, Key::Escape);
+    });
+    EXPECT_EQ(window.form().control("vysl").caption(), "4,7") << "Esc changed nothing";
+    enterValue([&](HeadlessView& dialog) {
+        EXPECT_EQ(dialog.form().control("txtValue").caption(), "4k7") << "what Esc left is not kept";
+        session.closeBox(dialog);
+    });
+}
+
+// Nothing the dialog cannot draw gets to the main window, whichever way the dialog is left.
+TEST_F(ValueDialog, AValueThatCannotBeDrawnSaysWhyAndChangesNothing) {
+    RecordingPort port;
+    Form1 untouched(port, ",");
+    for (const char* text : {"abc", "100M", "", "1e3", "4,752 kΩ", "-4k7", "0", "1m", "1G", "4k7k"}) {
+        enterValue([&](HeadlessView& dialog) {
+            type(dialog, text);
+            EXPECT_FALSE(dialog.form().control("cmdOK").enabled()) << text;
+            EXPECT_EQ(preview(dialog).find("\r\n"), std::string::npos) << text << ": one line, the reason";
+            key(dialog, Key::Enter);
+            forms::click(dialog.form(), "cmdOK");
+            EXPECT_TRUE(session.isOpen(dialog)) << text;
+            key(dialog, Key::Escape);
+        });
+        ASSERT_EQ(differenceBetween(window, untouched), "") << text;
+    }
+    EXPECT_EQ(session.calls.modalForms.size(), 10u);
+}
+
+TEST_F(ValueDialog, OpensFromTheContextMenuAndTheWindowMenu) {
+    int shown = 0;
+    session.whileModal = [&](HeadlessView& dialog) {
+        ++shown;
+        EXPECT_EQ(dialog.form().looks().name, "frmValue");
+        key(dialog, Key::Escape);
+    };
+    session.calls.menuChoice = 1;
+    session.contextMenu(main);
+    ASSERT_EQ(session.calls.menus.size(), 1u);
+    EXPECT_EQ(session.calls.menus[0], (std::vector<std::string>{"Kopírovat výsledek", "Zadat hodnotu..."}));
+    ASSERT_EQ(window.form().windowMenu.size(), 1u);
+    EXPECT_EQ(window.form().windowMenu[0].text, "Zadat hodnotu...");
+    session.windowMenuChosen(main, 0);
+    EXPECT_EQ(shown, 2);
+}
+
+}  // namespace
+}  // namespace pruhomat::testing
