@@ -33,13 +33,18 @@ std::unique_ptr<FormWindow> FltkPort::createWindow(forms::Form& form) {
     const Fl_RGB_Image* icons[] = {images_.icon(16), images_.icon(32)};
     window->icons(icons, 2);
     window->callback(onCloseBox, this);
-    window->centreOnScreen();
+    if (form.looks().placement == forms::Placement::CentreOnOwner && mainWindow_ != nullptr) {
+        window->centreOn(*mainWindow_);
+    } else {
+        window->centreOnScreen();
+    }
     return window;
 }
 
 std::unique_ptr<FormWindow> FltkPort::openMainWindow(forms::Form& form) {
     auto window = createWindow(form);
     window->show();
+    mainWindow_ = window.get();
     return window;
 }
 
@@ -105,7 +110,7 @@ void FltkPort::showModal(forms::Form& form) {
     auto window = createWindow(form);
     window->set_modal();
     window->show();
-    window->focusDefaultButton();
+    window->focusFirstStop();
     while (window->shown()) {
         Fl::wait();
     }

@@ -42,6 +42,7 @@ private:
 
     forms::PixelScale scale_;
     ImageCache images_;
+    const FormWindow* mainWindow_ = nullptr;
 };
 
 }  // namespace pruhomat::fltk

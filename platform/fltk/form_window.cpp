@@ -119,6 +119,10 @@ Fl_Widget* FormWindow::createWidget(std::size_t index) {
             widget = check;
             break;
         }
+        case ControlKind::TextBox:
+        case ControlKind::ComboBox:
+            widget = createInput(control, x, y, width, height);
+            break;
     }
     applyLooks(*widget, control);
     if (takesClicksItself(index)) {
@@ -138,8 +142,12 @@ Fl_Widget* FormWindow::createLabel(const forms::Control& control, int x, int y, 
     return box;
 }
 
+bool FormWindow::isInput(const forms::Control& control) {
+    return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox;
+}
+
 void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
-    if (control.kind() != ControlKind::PictureBox) {
+    if (control.kind() != ControlKind::PictureBox && !isInput(control)) {
         widget.copy_label(flCaption(control.caption()).c_str());
     }
     const bool bold = control.font.bold;
@@ -148,6 +156,7 @@ void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
                                ? defaultFontPixels
                                : static_cast<int>(std::lround(control.font.points * pixelsPerPoint));
     widget.labelsize(scale_.fromStandard(fontPixels));
+    applyInputLooks(widget, scale_.fromStandard(fontPixels));
     widget.labelcolor(toFlColor(control.foreground));
     widget.color(toFlColor(control.background()));
     if (auto* button = dynamic_cast<Fl_Button*>(&widget)) {
@@ -158,6 +167,9 @@ void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
     }
     if (!control.visible()) {
         widget.hide();
+    }
+    if (!control.enabled()) {
+        widget.deactivate();
     }
 }
 
@@ -177,6 +189,17 @@ void FormWindow::syncChanges() {
 void FormWindow::syncControl(std::size_t index, std::uint8_t changed) {
     const forms::Control& control = form_.controls()[index];
     Fl_Widget& widget = *widgets_[index];
+    if (isInput(control)) {
+        syncInput(widget, control, changed);
+        changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
+    }
+    if (changed & forms::EnabledProperty) {
+        if (control.enabled()) {
+            widget.activate();
+        } else {
+            widget.deactivate();
+        }
+    }
     if (changed & forms::CaptionProperty) {
         widget.copy_label(flCaption(control.caption()).c_str());
         // A long caption may run past its box: repaint up to the container's edge.
@@ -215,10 +238,14 @@ void FormWindow::centreOnScreen() {
     position(screenX + (screenWidth - w()) / 2, screenY + (screenHeight - h()) / 2);
 }
 
-void FormWindow::focusDefaultButton() {
-    const std::size_t button = forms::defaultButton(form_);
-    if (button != forms::noControl) {
-        widgets_[button]->take_focus();
+void FormWindow::centreOn(const Fl_Window& owner) {
+    position(owner.x() + (owner.w() - w()) / 2, owner.y() + (owner.h() - h()) / 2);
+}
+
+void FormWindow::focusFirstStop() {
+    const std::size_t first = forms::nextTabStop(form_, forms::noControl, false);
+    if (first != forms::noControl) {
+        moveFocus(first);
     }
 }
 
@@ -226,11 +253,13 @@ std::size_t FormWindow::hitTestAtPointer() const {
     return form_.hitTest(scale_.twipsAt(Fl::event_x()), scale_.twipsAt(Fl::event_y()));
 }
 
-// Buttons, option buttons and the check box are FLTK's own widgets and handle the pointer
-// themselves; everything else is clicked through the form.
+// Buttons, option buttons, the check box and the input widgets are FLTK's own and handle the
+// pointer themselves; everything else is clicked through the form.
 bool FormWindow::takesClicksItself(std::size_t index) const {
-    const ControlKind kind = form_.controls()[index].kind();
-    return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
+    const forms::Control& control = form_.controls()[index];
+    const ControlKind kind = control.kind();
+    return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton ||
+           kind == ControlKind::CheckBox || isInput(control);
 }
 
 int FormWindow::handle(int event) {
@@ -301,6 +330,7 @@ void FormWindow::moveFocus(std::size_t index) {
     } else {
         keyStop_ = forms::noControl;
         widgets_[index]->take_focus();
+        focusInput(index);
     }
     showFocusMarks();
 }
@@ -353,6 +383,10 @@ void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {
         return;
     }
     const auto index = static_cast<std::size_t>(found - window->widgets_.begin());
+    if (isInput(window->form_.controls()[index])) {
+        window->inputChanged(index);
+        return;
+    }
     // FLTK has already toggled the button; the form decides its value.
     if (auto* button = dynamic_cast<Fl_Button*>(widget)) {
         button->value(window->form_.controls()[index].value() ? 1 : 0);

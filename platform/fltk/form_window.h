@@ -35,7 +35,9 @@ public:
     void syncChanges() override;
 
     void centreOnScreen();
-    void focusDefaultButton();
+    void centreOn(const Fl_Window& owner);
+    // A dialog opens with the keyboard on its first stop.
+    void focusFirstStop();
 
     int handle(int event) override;
 
@@ -53,6 +55,12 @@ private:
     void buildChildren(std::size_t parent);
     Fl_Widget* createWidget(std::size_t index);
     static Fl_Widget* createLabel(const forms::Control& control, int x, int y, int width, int height);
+    static bool isInput(const forms::Control& control);
+    static Fl_Widget* createInput(const forms::Control& control, int x, int y, int width, int height);
+    static void applyInputLooks(Fl_Widget& widget, int fontPixels);
+    static void syncInput(Fl_Widget& widget, const forms::Control& control, std::uint8_t changed);
+    void inputChanged(std::size_t index);
+    void focusInput(std::size_t index);
     void applyLooks(Fl_Widget& widget, const forms::Control& control);
     std::size_t hitTestAtPointer() const;
     forms::Rect pixelBox(std::size_t index);

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "colour_code.h"
+#include "images.h"
 #include "real_window.h"
 
 namespace pruhomat::testing {
@@ -166,6 +168,90 @@ TEST_F(ModalDialogs, AboutBlocksTheMainWindowOpensLinksByPointerAndKeysAndCloses
     EXPECT_EQ(openings, 2);
     EXPECT_EQ(windowTitled(" O programu..."), nullptr);
     std::filesystem::remove_all(tools);
+}
+
+// How many pixels of a control's box on screen show the colour.
+int pixelsOfColour(fltk::FormWindow& window, std::string_view name, Rgb colour) {
+    const Capture screen = capture(window);
+    const Fl_Widget* box = window.widget(name);
+    const std::uint32_t wanted = static_cast<std::uint32_t>(colour.red) << 16 |
+                                 static_cast<std::uint32_t>(colour.green) << 8 | colour.blue;
+    int count = 0;
+    for (int y = box->y(); y < box->y() + box->h(); ++y) {
+        for (int x = box->x(); x < box->x() + box->w(); ++x) {
+            count += screen.at(x, y) == wanted ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Capitals with Shift held.
+void typeKeys(Fl_Window& window, std::initializer_list<unsigned long> keysyms) {
+    for (const unsigned long keysym : keysyms) {
+        if (keysym >= XK_A && keysym <= XK_Z) {
+            pressChord(window, {XK_Shift_L, keysym});
+        } else {
+            pressKey(window, keysym);
+        }
+    }
+}
+
+std::string label(fltk::FormWindow& window, std::string_view name) { return window.widget(name)->label(); }
+
+// Ctrl+F, "4k7", Up in the list to 5 %, Enter: four bands, yellow, violet, red, gold, on screen.
+TEST_F(ModalDialogs, TheValueDialogDrawsWhatIsTypedOnTheResistor) {
+    WhenModal inDialog("Zadat hodnotu", [&](Fl_Window& shown) {
+        auto& dialog = static_cast<fltk::FormWindow&>(shown);
+        EXPECT_EQ(Fl::focus(), dialog.widget("txtValue"));
+        typeKeys(dialog, {XK_4, XK_k, XK_7, XK_Tab, XK_Up});
+        EXPECT_EQ(label(dialog, "lblPreview"), "4,7 kΩ ±5 %\nžlutá, fialová, červená, zlatá\nřady E3, E6, E12, E24, E192");
+        EXPECT_TRUE(dialog.widget("cmdOK")->active());
+        pressKey(dialog, XK_Return);
+        EXPECT_FALSE(dialog.shown()) << "Enter pressed OK";
+    });
+    pressChord(window(), {XK_Control_L, XK_f});
+    ASSERT_TRUE(inDialog.acted());
+    EXPECT_EQ(caption("vysl"), "4,7");
+    EXPECT_TRUE(shown("kohm"));
+    EXPECT_EQ(caption("presn"), "5");
+    EXPECT_NE(static_cast<Fl_Button*>(window().widget("band4"))->value(), 0);
+    const std::pair<const char*, Colour> bands[] = {{"p14", Colour::Yellow}, {"p27", Colour::Violet}, {"p32", Colour::Red}};
+    for (const auto& [picture, colour] : bands) {
+        EXPECT_GT(pixelsOfColour(window(), picture, ColourCode::info(colour).band), 20) << picture;
+    }
+    // The tolerance bands have shades of their own: the gold one's is in the middle of its strip.
+    const Image gold = image(window().form().control("pp5").picture);
+    EXPECT_GT(pixelsOfColour(window(), "pp5", gold.at(gold.width / 2, gold.height / 2)), 20);
+}
+
+// "100M" and "abc" say why in the dialog; OK stays greyed, Enter does nothing and Esc leaves.
+TEST_F(ModalDialogs, TheValueDialogRefusesWhatTheBandsCannotShow) {
+    int showings = 0;
+    const auto refuse = [&](std::initializer_list<unsigned long> keys, const char* reason) {
+        return [&, keys, reason](Fl_Window& shown) {
+            ++showings;
+            auto& dialog = static_cast<fltk::FormWindow&>(shown);
+            typeKeys(dialog, keys);
+            EXPECT_EQ(label(dialog, "lblPreview"), reason);
+            EXPECT_FALSE(dialog.widget("cmdOK")->active());
+            pressKey(dialog, XK_Return);
+            EXPECT_TRUE(dialog.shown()) << "Enter on a greyed OK";
+            pressKey(dialog, XK_Escape);
+            EXPECT_FALSE(dialog.shown());
+        };
+    };
+    {
+        WhenModal inDialog("Zadat hodnotu", refuse({XK_1, XK_0, XK_0, XK_M}, "Největší hodnota je 99 MΩ."));
+        pressChord(window(), {XK_Control_L, XK_f});
+    }
+    {
+        WhenModal inDialog("Zadat hodnotu",
+                           refuse({XK_a, XK_b, XK_c}, "Toto není hodnota: zkuste 4k7, 4,7 kΩ nebo 4700."));
+        pressChord(window(), {XK_Control_L, XK_f});
+    }
+    EXPECT_EQ(showings, 2);
+    EXPECT_EQ(caption("vysl"), "9,99");
+    EXPECT_EQ(state().num5, 10);
 }
 
 }  // namespace
