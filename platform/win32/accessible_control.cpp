@@ -18,6 +18,10 @@ long roleOf(const forms::Control& control) {
             return clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_STATICTEXT;
         case forms::ControlKind::Frame:
             return clickable ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_GROUPING;
+        case forms::ControlKind::TextBox:
+            return ROLE_SYSTEM_TEXT;
+        case forms::ControlKind::ComboBox:
+            return ROLE_SYSTEM_COMBOBOX;
         default:
             return ROLE_SYSTEM_CLIENT;
     }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <variant>
@@ -23,11 +24,31 @@ constexpr wchar_t pictureClass[] = L"PruhomatPicture";
 constexpr int captionIndent = 8;
 // The face the system keeps for its own dialogs: Tahoma, or its like, with every Czech letter.
 constexpr wchar_t dialogFace[] = L"MS Shell Dlg 2";
+// Where the system's dialog face lacks a letter the program shows (Wine's Tahoma has no Ω), the
+// face its own windows use instead.
+constexpr wchar_t spareDialogFace[] = L"MS Sans Serif";
+constexpr wchar_t lettersShown[] = L"ÁČĚŘŠŮŽáčěřšůžΩ±";
 constexpr double dialogPoints = 8;
 
 Rgb faceColour() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     return {GetRValue(face), GetGValue(face), GetBValue(face)};
+}
+
+void setFace(LOGFONTW& looks, std::wstring_view face) {
+    std::ranges::fill(looks.lfFaceName, L'\0');
+    face.substr(0, LF_FACESIZE - 1).copy(looks.lfFaceName, LF_FACESIZE - 1);
+}
+
+bool drawsEvery(HFONT font, std::wstring_view letters) {
+    HDC context = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(context, font);
+    std::wstring glyphs(letters.size(), L'\0');
+    GetGlyphIndicesW(context, letters.data(), static_cast<int>(letters.size()), reinterpret_cast<WORD*>(glyphs.data()),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(context, previous);
+    ReleaseDC(nullptr, context);
+    return glyphs.find(static_cast<wchar_t>(0xFFFF)) == std::wstring::npos;
 }
 
 // The face a font was given by the system, which may be a substitute of its own choosing.
@@ -86,6 +107,13 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(16)));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(32)));
     createChildren(forms::noControl, window_);
+    for (std::size_t index = 0; index < handles_.size(); ++index) {
+        const ControlKind kind = form_.controls()[index].kind();
+        if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
+            fillInput(index);
+        }
+    }
+    addWindowMenu();
     applyGeometry();
     applyFonts();
     form_.clearChanges();
@@ -142,6 +170,10 @@ FormWindow::NativeKind FormWindow::nativeKind(std::size_t index) const {
             const DWORD group = forms::startsOptionGroup(form_, index) ? WS_GROUP : 0;
             return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_RADIOBUTTON) | group};
         }
+        case ControlKind::TextBox:
+            return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::ComboBox:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
         case ControlKind::CheckBox:
             break;
     }
@@ -151,7 +183,8 @@ FormWindow::NativeKind FormWindow::nativeKind(std::size_t index) const {
 HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
     const forms::Control& control = form_.controls()[index];
     const NativeKind native = nativeKind(index);
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0) | native.style;
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0) |
+                        (control.enabled() ? 0 : WS_DISABLED) | native.style;
     const DWORD border = control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0;
     const DWORD extendedStyle = border | native.extendedStyle;
     HWND handle = CreateWindowExW(extendedStyle, native.windowClass, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
@@ -181,7 +214,9 @@ void FormWindow::applyGeometry() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t index = 0; index < handles_.size(); ++index) {
         const forms::Rect box = pixelBox(index);
-        SetWindowPos(handles_[index], nullptr, box.left, box.top, box.width, box.height,
+        // A drop-down list's window reaches down over its open list as well.
+        const auto listRows = static_cast<int>(form_.controls()[index].items.size());
+        SetWindowPos(handles_[index], nullptr, box.left, box.top, box.width, box.height * (1 + listRows),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -208,11 +243,16 @@ HFONT FormWindow::fontFor(const forms::Font& font) {
     looks.lfHeight = -static_cast<LONG>(std::lround(points * scale_.dpi() / 72));
     looks.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     looks.lfCharSet = font.isDefault() ? EASTEUROPE_CHARSET : static_cast<BYTE>(font.charset);
-    (font.isDefault() ? std::wstring(dialogFace) : wide(font.name)).copy(looks.lfFaceName, LF_FACESIZE - 1);
+    setFace(looks, font.isDefault() ? std::wstring(dialogFace) : wide(font.name));
     HFONT created = CreateFontIndirectW(&looks);
+    if (font.isDefault() && !drawsEvery(created, lettersShown)) {
+        DeleteObject(created);
+        setFace(looks, spareDialogFace);
+        created = CreateFontIndirectW(&looks);
+    }
     if (!font.isDefault() && !hasFace(created, wide(font.name))) {
         DeleteObject(created);
-        std::wstring(dialogFace).copy(looks.lfFaceName, LF_FACESIZE - 1);
+        setFace(looks, dialogFace);
         created = CreateFontIndirectW(&looks);
     }
     fonts_.emplace(key, created);
@@ -235,7 +275,14 @@ void FormWindow::syncChanges() {
     for (const std::size_t index : form_.changedControls()) {
         const forms::Control& control = form_.controls()[index];
         HWND handle = handles_[index];
-        const std::uint8_t changed = form_.changedProperties(index);
+        std::uint8_t changed = form_.changedProperties(index);
+        if (control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox) {
+            syncInput(index, changed);
+            changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
+        }
+        if (changed & forms::EnabledProperty) {
+            EnableWindow(handle, control.enabled() ? TRUE : FALSE);
+        }
         if (changed & forms::CaptionProperty) {
             SetWindowTextW(handle, wide(control.caption()).c_str());
             if (control.kind() == ControlKind::Frame) {
@@ -270,6 +317,10 @@ void FormWindow::syncChanges() {
 void FormWindow::showCentred() {
     RECT workArea{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    if (HWND owner = GetWindow(window_, GW_OWNER);
+        owner != nullptr && form_.looks().placement == forms::Placement::CentreOnOwner) {
+        GetWindowRect(owner, &workArea);
+    }
     RECT bounds{};
     GetWindowRect(window_, &bounds);
     const int width = bounds.right - bounds.left;
@@ -278,13 +329,6 @@ void FormWindow::showCentred() {
                  workArea.top + (workArea.bottom - workArea.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
-}
-
-void FormWindow::focusDefaultButton() {
-    const std::size_t button = forms::defaultButton(form_);
-    if (button != forms::noControl) {
-        SetFocus(handles_[button]);
-    }
 }
 
 LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -306,11 +350,23 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
 LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            // Enter and Esc went to the core as keys; what comes here is a button's click.
-            if (LOWORD(wParam) >= firstControlId && HIWORD(wParam) == BN_CLICKED) {
-                session_.click(*this, static_cast<std::size_t>(LOWORD(wParam) - firstControlId));
+            // Enter and Esc went to the core as keys; what comes here is a button's click or an
+            // edit field's or a list's notice.
+            if (LOWORD(wParam) >= firstControlId) {
+                const auto index = static_cast<std::size_t>(LOWORD(wParam) - firstControlId);
+                const ControlKind kind = form_.controls().at(index).kind();
+                if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
+                    inputCommand(index, HIWORD(wParam));
+                } else if (HIWORD(wParam) == BN_CLICKED) {
+                    session_.click(*this, index);
+                }
             }
             return 0;
+        case WM_SYSCOMMAND:
+            if (windowMenuCommand(wParam)) {
+                return 0;
+            }
+            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             if (const HBRUSH brush = controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {

@@ -37,8 +37,10 @@ public:
     void syncChanges() override;
     void hide() override { ShowWindow(window_, SW_HIDE); }
 
+    // Centred on the screen, or on the window that owns it where the form asks for that.
     void showCentred();
-    void focusDefaultButton();
+    // A dialog opens with the keyboard on its first stop.
+    void focusFirstStop();
 
     // Offers a key message to the core before the dialog manager; true where the core took it.
     bool translateKey(const MSG& message);
@@ -72,6 +74,15 @@ private:
     forms::Rect pixelBox(std::size_t index) const;
     void releaseFonts();
     std::size_t focusedControl() const;
+    void focusControl(std::size_t index);
+    static LRESULT CALLBACK inputProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR index, DWORD_PTR formWindow);
+    void fillInput(std::size_t index);
+    void inputCommand(std::size_t index, WORD notification);
+    void syncInput(std::size_t index, std::uint8_t changed);
+    bool listIsOpen(std::size_t index) const;
+    void addWindowMenu();
+    bool windowMenuCommand(WPARAM command);
     static void redrawFocusMark(HWND frame);
     void drawFocusMark(HDC context, std::size_t index);
 
@@ -82,6 +93,8 @@ private:
     forms::PixelScale scale_{forms::PixelScale::standardDpi};
     std::vector<HWND> handles_;
     forms::PointerPress pointer_;
+    // While a handler's text goes into an edit field, whose change notice is no typing.
+    bool settingText_ = false;
     std::map<COLORREF, HBRUSH> brushes_;
     std::map<std::tuple<std::string_view, double, bool, int>, HFONT> fonts_;
 };

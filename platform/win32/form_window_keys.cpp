@@ -10,12 +10,13 @@ bool FormWindow::translateKey(const MSG& message) {
         return false;
     }
     const auto key = keyOfMessage(message);
-    if (!key) {
+    const std::size_t focused = focusedControl();
+    if (!key || listIsOpen(focused)) {
         return false;
     }
-    const forms::KeyOutcome outcome = session_.keyPressed(*this, focusedControl(), *key);
+    const forms::KeyOutcome outcome = session_.keyPressed(*this, focused, *key);
     if (outcome.focus != forms::noControl && session_.isOpen(*this)) {
-        SetFocus(handles_[outcome.focus]);
+        focusControl(outcome.focus);
     }
     return outcome.handled;
 }

@@ -34,4 +34,13 @@ std::string utf8(std::wstring_view text) { return narrow(text, CP_UTF8); }
 
 std::string ansi(std::string_view utf8Text) { return narrow(wide(utf8Text), CP_ACP); }
 
+std::wstring menuText(const forms::MenuItem& item) {
+    std::wstring text = wide(item.text);
+    if (item.shortcutLetter != 0) {
+        text += L"\tCtrl+";
+        text += static_cast<wchar_t>(item.shortcutLetter);
+    }
+    return text;
+}
+
 }  // namespace pruhomat::win32

@@ -57,12 +57,7 @@ void Win32Port::copyText(std::string_view text) {
 int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {
     HMENU menu = CreatePopupMenu();
     for (std::size_t index = 0; index < items.size(); ++index) {
-        std::wstring text = wide(items[index].text);
-        if (items[index].shortcutLetter != 0) {
-            text += L"\tCtrl+";
-            text += static_cast<wchar_t>(items[index].shortcutLetter);
-        }
-        AppendMenuW(menu, MF_STRING, index + 1, text.c_str());
+        AppendMenuW(menu, MF_STRING, index + 1, menuText(items[index]).c_str());
     }
     const DWORD cursor = GetMessagePos();
     POINT at{GET_X_LPARAM(cursor), GET_Y_LPARAM(cursor)};
@@ -98,7 +93,7 @@ void Win32Port::showModal(forms::Form& form) {
     auto dialog = std::make_unique<FormWindow>(form, pictures_, owner, *this);
     EnableWindow(owner, FALSE);
     dialog->showCentred();
-    dialog->focusDefaultButton();
+    dialog->focusFirstStop();
     MSG message{};
     while (isOpen(*dialog)) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {

@@ -145,6 +145,14 @@ HWND aboutControl(HWND dialog, std::string_view name) {
     return GetDlgItem(dialog, win32::firstControlId + static_cast<int>(aboutLayout().indexOf(name)));
 }
 
+HWND valueDialogControl(HWND dialog, std::string_view name) {
+    static LayoutOnlyPort port;
+    static FrmValue valueDialog(port, ",");
+    static const bool loaded = (valueDialog.load("", 10), true);
+    static_cast<void>(loaded);
+    return GetDlgItem(dialog, win32::firstControlId + static_cast<int>(valueDialog.form().indexOf(name)));
+}
+
 namespace user {
 
 POINT centreOf(HWND control) {

@@ -67,6 +67,8 @@ private:
 // The About dialog's controls as laid out, to find them in the dialog on the screen.
 forms::Form& aboutLayout();
 HWND aboutControl(HWND dialog, std::string_view name);
+// The same for the value dialog.
+HWND valueDialogControl(HWND dialog, std::string_view name);
 
 // Input as the user gives it: SendInput at points of the screen, handled by the window's own loop.
 namespace user {
