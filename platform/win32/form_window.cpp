@@ -22,6 +22,9 @@ constexpr wchar_t frameClass[] = L"PruhomatFrame";
 constexpr wchar_t pictureClass[] = L"PruhomatPicture";
 
 constexpr int captionIndent = 8;
+// What a drop-down list's field adds round its text, in pixels at 96 dots per inch, before
+// the system says what it draws.
+constexpr int comboFieldBorders = 6;
 // The face the system keeps for its own dialogs: Tahoma, or its like, with every Czech letter.
 constexpr wchar_t dialogFace[] = L"MS Shell Dlg 2";
 // Where the system's dialog face lacks a letter the program shows (Wine's Tahoma has no Ω), the
@@ -114,8 +117,9 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
         }
     }
     addWindowMenu();
-    applyGeometry();
+    // Fonts first: a new font sets a drop-down list's field height anew.
     applyFonts();
+    applyGeometry();
     form_.clearChanges();
     session_.opened(*this);
 }
@@ -214,11 +218,25 @@ void FormWindow::applyGeometry() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t index = 0; index < handles_.size(); ++index) {
         const forms::Rect box = pixelBox(index);
-        // A drop-down list's window reaches down over its open list as well.
+        // A drop-down list's window reaches down over its open list as well; its field is as
+        // tall as its box, whatever height the font alone would give it.
         const auto listRows = static_cast<int>(form_.controls()[index].items.size());
         SetWindowPos(handles_[index], nullptr, box.left, box.top, box.width, box.height * (1 + listRows),
                      SWP_NOZORDER | SWP_NOACTIVATE);
+        if (listRows > 0) {
+            fitListField(handles_[index], box.height);
+        }
     }
+}
+
+// The field's own borders differ between systems: the height given is corrected by what shows.
+void FormWindow::fitListField(HWND list, int height) const {
+    int itemHeight = height - scale_.fromStandard(comboFieldBorders);
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+    RECT field{};
+    GetWindowRect(list, &field);
+    itemHeight += height - (field.bottom - field.top);
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
 }
 
 void FormWindow::applyFonts() {

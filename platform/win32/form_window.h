@@ -65,6 +65,7 @@ private:
     NativeKind nativeKind(std::size_t index) const;
     HWND createControl(std::size_t index, HWND parentWindow);
     void applyGeometry();
+    void fitListField(HWND list, int height) const;
     void applyFonts();
     void paint(HWND window, const forms::Control& control);
     void paintFrame(HDC context, RECT client, const forms::Control& control);
