@@ -1,6 +1,6 @@
 // Plays a scripted session on the running Linux program through real X pointer and key events:
-// both band counts, automatic advance, the zero rule, and the About dialog opened and closed many
-// times, then "Konec". Each step waits for what it brings about (the window drawn anew, a dialog
+// both band counts, automatic advance, the zero rule, the About dialog opened and closed many
+// times, the value dialog typed into, then "Konec". Each step waits for what it brings about (the window drawn anew, a dialog
 // shown or gone), with a generous timeout, as the program runs slowly under a checker.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -26,6 +26,7 @@ using namespace std::chrono_literals;
 constexpr auto windowWait = 60s;
 constexpr auto pollInterval = 50ms;
 constexpr int aboutOpenings = 25;
+constexpr int valueOpenings = 6;
 
 Display* display = nullptr;
 
@@ -125,6 +126,16 @@ void pressKey(Window window, KeySym key) {
     XSync(display, False);
 }
 
+// A modifier held while the key goes down and up, as in Ctrl+F.
+void pressChord(Window window, KeySym modifier, KeySym key) {
+    pointerTo(window, 10, 10);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), True, CurrentTime);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), True, CurrentTime);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), False, CurrentTime);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), False, CurrentTime);
+    XSync(display, False);
+}
+
 // Clicks the centre of a control, placed by the same layout the program uses.
 class Session {
 public:
@@ -149,6 +160,16 @@ public:
             click("Info_pr", Effect::OpensOrCloses);
             pressKey(waitForWindow(" O programu..."), opening % 2 == 0 ? XK_Escape : XK_Return);
             waitForWindow(" O programu...", false);
+        }
+        // The value dialog, typed into, then left by OK (drawing the bands) or by Esc.
+        for (int opening = 0; opening < valueOpenings; ++opening) {
+            pressChord(main_, XK_Control_L, XK_f);
+            const Window dialog = waitForWindow("Zadat hodnotu");
+            for (const KeySym key : {XK_4, XK_k, XK_7, XK_Tab, XK_Up}) {
+                pressKey(dialog, key);
+            }
+            pressKey(dialog, opening % 2 == 0 ? XK_Return : XK_Escape);
+            waitForWindow("Zadat hodnotu", false);
         }
         click("Exit_pr", Effect::OpensOrCloses);
     }
