@@ -5,12 +5,12 @@
 
 #include "form.h"
 #include "platform_port.h"
+#include "version.h"
 
 namespace pruhomat {
 
 inline constexpr std::string_view homePageUrl = "http://zelvotron.example/www/zelvotron/Index.htm";
 inline constexpr std::string_view mailLink = "mailto:autor@zelvotron.example";
-inline constexpr std::string_view versionLine = "Virtuální pruhomat verze 1.0";
 inline constexpr std::string_view makerLine = "Autor: Zelvotron";
 
 // The About dialog. Its controls exist while it is loaded; each showing loads it anew.
