@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the optimised programs and writes the release files into dist/: the Debian package,
+# the Windows installer, the portable Windows program in a zip, and the SHA-256 sums of the three.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+scripts/setup.sh "${build_packages[@]}" "${package_packages[@]}"
+
+rm -rf dist
+mkdir dist
+
+cmake --preset app
+cmake --build --preset app
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/app/CMakeCache.txt)
+(cd build/app && cpack)
+
+cmake --preset windows
+cmake --build --preset windows --target pruhomat
+program=build/windows/platform/win32/pruhomat.exe
+makensis -INPUTCHARSET UTF8 -V2 -WX -DVERSION="$version" -DPROGRAM="$PWD/$program" \
+  -DICON="$PWD/platform/win32/pruhomat.ico" -DOUTFILE="$PWD/dist/pruhomat-$version-setup.exe" \
+  packaging/windows/pruhomat.nsi
+
+portable=build/windows/portable
+rm -rf "$portable"
+mkdir -p "$portable"
+cp "$program" packaging/windows/README.txt "$portable/"
+(cd "$portable" && cmake -E tar cf "../../../dist/pruhomat-$version-windows.zip" --format=zip pruhomat.exe README.txt)
+
+(cd dist && sha256sum "pruhomat_${version}_amd64.deb" "pruhomat-$version-setup.exe" \
+  "pruhomat-$version-windows.zip" > SHA256SUMS)
+ls -l dist
