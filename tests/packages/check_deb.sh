@@ -1,0 +1,21 @@
+#!/bin/sh
+# lintian on the package, with no error and no warning; desktop-file-validate on its desktop
+# entry and appstreamcli on its metainfo, as the package installs them, with nothing to report
+# above appstreamcli's infos (the http home page and the TLD of its id).
+set -eu
+deb="$1"
+lintian --fail-on error,warning "$deb"
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+entry_report=$(desktop-file-validate "$unpacked"/usr/share/applications/pruhomat.desktop 2>&1) || true
+if [ -n "$entry_report" ]; then
+  echo "desktop-file-validate: $entry_report"
+  exit 1
+fi
+metainfo_report=$(appstreamcli validate --no-net --no-color "$unpacked"/usr/share/metainfo/*.metainfo.xml 2>&1) || true
+echo "$metainfo_report"
+if echo "$metainfo_report" | grep -q -E '^(E|W):|failed'; then
+  exit 1
+fi
+echo "lintian, desktop-file-validate and appstreamcli passed"
