@@ -199,7 +199,7 @@ HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
     }
     if (control.kind() == ControlKind::Label) {
         // The static control would report a quick second click as a double click.
-        SetWindowSubclass(handle, labelProcedure, index, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
     }
     return handle;
 }
@@ -469,14 +469,16 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FormWindow::labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
-                                            DWORD_PTR formWindow) {
+LRESULT CALLBACK FormWindow::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                               DWORD_PTR formWindow) {
     auto* owner = reinterpret_cast<FormWindow*>(formWindow);
+    // Edit fields and lists are the system's own in all but their name and role.
+    const bool isLabel = owner->form_.controls()[index].kind() == ControlKind::Label;
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, labelProcedure, index);
+        RemoveWindowSubclass(window, subclassProcedure, index);
     } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         return accessibleObjectFor(window, owner->form_.controls()[index], wParam);
-    } else if (message == WM_PAINT) {
+    } else if (isLabel && message == WM_PAINT) {
         // The label paints itself, then the part of a focus rectangle that crosses it.
         PAINTSTRUCT paint{};
         HDC context = BeginPaint(window, &paint);
@@ -484,7 +486,7 @@ LRESULT CALLBACK FormWindow::labelProcedure(HWND window, UINT message, WPARAM wP
         owner->drawFocusMark(context, index);
         EndPaint(window, &paint);
         return 0;
-    } else if (owner->pointerMessage(window, index, message, lParam)) {
+    } else if (isLabel && owner->pointerMessage(window, index, message, lParam)) {
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);

@@ -47,7 +47,8 @@ public:
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK labelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+    // The labels' painting and pointer, and the name and role of labels, edit fields and lists.
+    static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR index, DWORD_PTR formWindow);
     static void registerClasses();
 
@@ -76,8 +77,6 @@ private:
     void releaseFonts();
     std::size_t focusedControl() const;
     void focusControl(std::size_t index);
-    static LRESULT CALLBACK inputProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR index, DWORD_PTR formWindow);
     void fillInput(std::size_t index);
     void inputCommand(std::size_t index, WORD notification);
     void syncInput(std::size_t index, std::uint8_t changed);

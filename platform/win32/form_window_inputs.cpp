@@ -27,18 +27,7 @@ void FormWindow::fillInput(std::size_t index) {
         SendMessageW(handle, CB_SETCURSEL, static_cast<WPARAM>(control.selectedItem()), 0);
     }
     // The system's own controls, with the name and role the core gives them for screen readers.
-    SetWindowSubclass(handle, inputProcedure, index, reinterpret_cast<DWORD_PTR>(this));
-}
-
-LRESULT CALLBACK FormWindow::inputProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
-                                            DWORD_PTR formWindow) {
-    auto* owner = reinterpret_cast<FormWindow*>(formWindow);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, inputProcedure, index);
-    } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        return accessibleObjectFor(window, owner->form_.controls()[index], wParam);
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
+    SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void FormWindow::inputCommand(std::size_t index, WORD notification) {
