@@ -10,6 +10,7 @@
 #include <functional>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 #include "colour_code.h"
 #include "images.h"
@@ -186,7 +187,7 @@ int pixelsOfColour(fltk::FormWindow& window, std::string_view name, Rgb colour) 
 }
 
 // Capitals with Shift held.
-void typeKeys(Fl_Window& window, std::initializer_list<unsigned long> keysyms) {
+void typeKeys(Fl_Window& window, const std::vector<unsigned long>& keysyms) {
     for (const unsigned long keysym : keysyms) {
         if (keysym >= XK_A && keysym <= XK_Z) {
             pressChord(window, {XK_Shift_L, keysym});
@@ -227,8 +228,8 @@ TEST_F(ModalDialogs, TheValueDialogDrawsWhatIsTypedOnTheResistor) {
 // "100M" and "abc" say why in the dialog; OK stays greyed, Enter does nothing and Esc leaves.
 TEST_F(ModalDialogs, TheValueDialogRefusesWhatTheBandsCannotShow) {
     int showings = 0;
-    const auto refuse = [&](std::initializer_list<unsigned long> keys, const char* reason) {
-        return [&, keys, reason](Fl_Window& shown) {
+    const auto refuse = [&](std::vector<unsigned long> keys, const char* reason) {
+        return [&, keys = std::move(keys), reason](Fl_Window& shown) {
             ++showings;
             auto& dialog = static_cast<fltk::FormWindow&>(shown);
             typeKeys(dialog, keys);
