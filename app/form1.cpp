@@ -323,21 +323,22 @@ void Form1::prog_Click() {
 }
 
 void Form1::Info_pr_Click() {
+    if (dialogShown_) {
+        return;
+    }
     if (!about_) {
         about_ = std::make_unique<FrmAbout>(port_);
     }
-    if (!dialogShown_) {
-        about_->load();
-        showModal(about_->form());
-    }
+    about_->load();
+    showModal(about_->form());
 }
 
 void Form1::enterValue() {
-    if (!valueDialog_) {
-        valueDialog_ = std::make_unique<FrmValue>(port_, decimalSeparator_);
-    }
     if (dialogShown_) {
         return;
+    }
+    if (!valueDialog_) {
+        valueDialog_ = std::make_unique<FrmValue>(port_, decimalSeparator_);
     }
     valueDialog_->load(lastValueText_, state_.num5);
     showModal(valueDialog_->form());
@@ -361,9 +362,7 @@ void Form1::drawResistor(const DrawnResistor& drawn) {
     if (drawn.count != currentBandCount()) {
         form_.click((drawn.count == BandCount::Four ? named_.fourBands : named_.fiveBands)->index());
     }
-    const ResistorState& bands = drawn.state;
-    const std::array<double, bandPositions> values{static_cast<double>(bands.num1), static_cast<double>(bands.num2),
-                                                   bands.num3, bands.num4, static_cast<double>(bands.num5)};
+    const auto values = bandValues(drawn.state);
     for (std::uint8_t band = 1; band <= bandPositions; ++band) {
         if (band == 4 && drawn.count == BandCount::Four) {
             continue;
@@ -373,6 +372,11 @@ void Form1::drawResistor(const DrawnResistor& drawn) {
         enterColour(band, *ColourCode::paletteEntry(mode, *ColourCode::positionOf(mode, values[band - 1])));
     }
     prog_Click();
+}
+
+std::array<double, Form1::bandPositions> Form1::bandValues(const ResistorState& state) {
+    return {static_cast<double>(state.num1), static_cast<double>(state.num2), state.num3, state.num4,
+            static_cast<double>(state.num5)};
 }
 
 void Form1::Exit_pr_Click() { port_.unload(form_); }

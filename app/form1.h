@@ -70,6 +70,8 @@ private:
     void showInStack(std::uint8_t band, std::size_t picture);
     void restoreDigitPaletteCaption();
     static PaletteMode paletteModeFor(std::uint8_t band, BandCount count);
+    // num1 to num5, in band order.
+    static std::array<double, bandPositions> bandValues(const ResistorState& state);
 
     // The keyboard and the clipboard.
     bool keyPressed(std::size_t focused, const forms::KeyInput& key);

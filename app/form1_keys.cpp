@@ -151,9 +151,7 @@ std::optional<std::size_t> Form1::rowTyped(char32_t character) const {
 
 // The highlight goes to the row of the colour the current band shows, or to the first row.
 void Form1::followCurrentBand() {
-    const std::array<double, bandPositions> values{static_cast<double>(state_.num1), static_cast<double>(state_.num2),
-                                                   state_.num3, state_.num4, static_cast<double>(state_.num5)};
-    const double shown = values.at(state_.band - 1);
+    const double shown = bandValues(state_).at(state_.band - 1);
     const PaletteMode mode = paletteModeFor(state_.band, currentBandCount());
     highlightedRow_ = ColourCode::positionOf(mode, shown).value_or(0);
     markHighlightedRow();
