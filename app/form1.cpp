@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "band_palettes.h"
 #include "form1_layout.h"
 #include "result.h"
 
@@ -94,19 +95,6 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     nameResult(computeResult(state_, BandCount::Five, decimalSeparator_));
     form_.clearChanges();
     Form_Load();
-}
-
-PaletteMode Form1::paletteModeFor(std::uint8_t band, BandCount count) {
-    switch (band) {
-        case 3:
-            return count == BandCount::Four ? PaletteMode::Exponent4Band : PaletteMode::Digit;
-        case 4:
-            return PaletteMode::Exponent5Band;
-        case 5:
-            return PaletteMode::Tolerance;
-        default:
-            return PaletteMode::Digit;
-    }
 }
 
 void Form1::Form_Load() { state_ = ResistorState{}; }
@@ -364,7 +352,7 @@ void Form1::drawResistor(const DrawnResistor& drawn) {
     }
     const auto values = bandValues(drawn.state);
     for (std::uint8_t band = 1; band <= bandPositions; ++band) {
-        if (band == 4 && drawn.count == BandCount::Four) {
+        if (!hasBand(band, drawn.count)) {
             continue;
         }
         selectBand(band);
@@ -372,11 +360,6 @@ void Form1::drawResistor(const DrawnResistor& drawn) {
         enterColour(band, *ColourCode::paletteEntry(mode, *ColourCode::positionOf(mode, values[band - 1])));
     }
     prog_Click();
-}
-
-std::array<double, Form1::bandPositions> Form1::bandValues(const ResistorState& state) {
-    return {static_cast<double>(state.num1), static_cast<double>(state.num2), state.num3, state.num4,
-            static_cast<double>(state.num5)};
 }
 
 void Form1::Exit_pr_Click() { port_.unload(form_); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "band_palettes.h"
 #include "colour_code.h"
 #include "form.h"
 #include "frm_about.h"
@@ -29,8 +30,6 @@ public:
     const ResistorState& state() const { return state_; }
 
 private:
-    static constexpr std::size_t bandPositions = 5;
-
     void Form_Load();
 
     void SelectBand1();
@@ -69,9 +68,6 @@ private:
     void placeArrow(std::uint8_t band);
     void showInStack(std::uint8_t band, std::size_t picture);
     void restoreDigitPaletteCaption();
-    static PaletteMode paletteModeFor(std::uint8_t band, BandCount count);
-    // num1 to num5, in band order.
-    static std::array<double, bandPositions> bandValues(const ResistorState& state);
 
     // The keyboard and the clipboard.
     bool keyPressed(std::size_t focused, const forms::KeyInput& key);

@@ -100,13 +100,12 @@ void Form1::pressHighlightedRow() { pressRow(highlightedRow_); }
 
 // The bands in order, band 4 left out of a four-band resistor; no further than the first or last.
 void Form1::stepBand(bool forwards) {
-    const bool fourBands = currentBandCount() == BandCount::Four;
     int band = state_.band;
     if (band == 0) {
         band = forwards ? 1 : static_cast<int>(bandPositions);
     } else {
         band = std::clamp(band + (forwards ? 1 : -1), 1, static_cast<int>(bandPositions));
-        if (fourBands && band == 4) {
+        if (!hasBand(static_cast<std::uint8_t>(band), currentBandCount())) {
             band += forwards ? 1 : -1;
         }
     }

@@ -58,19 +58,19 @@ void FrmValue::load(std::string_view text, std::uint8_t tolerance) {
     form_.reset();
     form_.emplace(looks(), layout());
     form_->setTabOrder(tabOrder);
-    value_ = &form_->control("txtValue");
-    tolerance_ = &form_->control("cboTolerance");
+    valueField_ = &form_->control("txtValue");
+    toleranceList_ = &form_->control("cboTolerance");
     preview_ = &form_->control("lblPreview");
     ok_ = &form_->control("cmdOK");
-    value_->onChange = [this] { txtValue_Change(); };
-    tolerance_->onChange = [this] { cboTolerance_Click(); };
+    valueField_->onChange = [this] { txtValue_Change(); };
+    toleranceList_->onChange = [this] { cboTolerance_Click(); };
     ok_->onClick = [this] { cmdOK_Click(); };
     form_->control("cmdCancel").onClick = [this] { cmdCancel_Click(); };
     accepted_.reset();
-    value_->setCaption(text);
+    valueField_->setCaption(text);
     // A tolerance the list lacks starts the list at its widest.
     const auto offered = std::ranges::find(tolerances, tolerance);
-    tolerance_->setSelectedItem(static_cast<int>((offered == tolerances.end() ? tolerances.end() - 1 : offered) -
+    toleranceList_->setSelectedItem(static_cast<int>((offered == tolerances.end() ? tolerances.end() - 1 : offered) -
                                                  tolerances.begin()));
     showPreview();
     form_->clearChanges();
@@ -81,20 +81,20 @@ void FrmValue::txtValue_Change() { showPreview(); }
 void FrmValue::cboTolerance_Click() { showPreview(); }
 
 void FrmValue::cmdOK_Click() {
-    accepted_ = drawn_;
+    accepted_ = previewValue(valueField_->caption(), tolerance(), decimalSeparator_).drawn;
     port_.unload(*form_);
 }
 
 void FrmValue::cmdCancel_Click() { port_.unload(*form_); }
 
 std::uint8_t FrmValue::tolerance() const {
-    return tolerances.at(static_cast<std::size_t>(std::max(tolerance_->selectedItem(), 0)));
+    return tolerances.at(static_cast<std::size_t>(std::max(toleranceList_->selectedItem(), 0)));
 }
 
 // Three lines: the value or why it cannot be drawn, its bands, its series. OK only for a
 // value the bands can show.
 void FrmValue::showPreview() {
-    const ValuePreview preview = previewValue(value_->caption(), tolerance(), decimalSeparator_);
+    const ValuePreview preview = previewValue(valueField_->caption(), tolerance(), decimalSeparator_);
     std::string text = preview.value;
     for (const std::string* line : {&preview.bands, &preview.series}) {
         if (!line->empty()) {
@@ -102,8 +102,7 @@ void FrmValue::showPreview() {
         }
     }
     preview_->setCaption(text);
-    drawn_ = preview.drawn;
-    ok_->setEnabled(drawn_.has_value());
+    ok_->setEnabled(preview.drawn.has_value());
 }
 
 }  // namespace pruhomat

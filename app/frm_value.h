@@ -23,7 +23,7 @@ public:
 
     // The resistor OK accepted in this showing; none after Zrušit, Esc or the close box.
     const std::optional<DrawnResistor>& accepted() const { return accepted_; }
-    const std::string& text() const { return value_->caption(); }
+    const std::string& text() const { return valueField_->caption(); }
 
 private:
     void txtValue_Change();
@@ -36,11 +36,10 @@ private:
     forms::PlatformPort& port_;
     std::string decimalSeparator_;
     std::optional<forms::Form> form_;
-    std::optional<DrawnResistor> drawn_;
     std::optional<DrawnResistor> accepted_;
     // Looked up at load, so that a name the layout lacks fails there, never on a keystroke.
-    forms::Control* value_ = nullptr;
-    forms::Control* tolerance_ = nullptr;
+    forms::Control* valueField_ = nullptr;
+    forms::Control* toleranceList_ = nullptr;
     forms::Control* preview_ = nullptr;
     forms::Control* ok_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "band_palettes.h"
 #include "colour_code.h"
 #include "czech_text.h"
 #include "result.h"
@@ -37,19 +38,12 @@ std::string colourName(PaletteMode mode, double value) {
 }
 
 std::string bandColours(const DrawnResistor& drawn) {
-    const ResistorState& state = drawn.state;
-    std::vector<std::string> names{colourName(PaletteMode::Digit, state.num1),
-                                   colourName(PaletteMode::Digit, state.num2)};
-    if (drawn.count == BandCount::Four) {
-        names.push_back(colourName(PaletteMode::Exponent4Band, state.num3));
-    } else {
-        names.push_back(colourName(PaletteMode::Digit, state.num3));
-        names.push_back(colourName(PaletteMode::Exponent5Band, state.num4));
-    }
-    names.push_back(colourName(PaletteMode::Tolerance, state.num5));
+    const auto values = bandValues(drawn.state);
     std::string text;
-    for (const std::string& name : names) {
-        text += (text.empty() ? "" : ", ") + name;
+    for (std::uint8_t band = 1; band <= bandPositions; ++band) {
+        if (hasBand(band, drawn.count)) {
+            text += (text.empty() ? "" : ", ") + colourName(paletteModeFor(band, drawn.count), values[band - 1]);
+        }
     }
     return text;
 }
@@ -70,8 +64,8 @@ std::string seriesOf(const TypedValue& value, std::string_view separator) {
         return text;
     }
     text = "nejbližší";
+    const auto all = standardSeries();
     for (const std::string_view name : {std::string_view("E24"), std::string_view("E96")}) {
-        const auto all = standardSeries();
         const auto& series = *std::ranges::find(all, name, &StandardSeries::name);
         const auto [below, above] = neighboursIn(series, value.significant, value.exponent);
         text += std::string(name == "E24" ? " " : "; ") + std::string(name) + ": " +

@@ -75,6 +75,8 @@ public:
     Control(ControlKind kind, std::string name, Rect rect) : kind_(kind), name_(std::move(name)), rect_(rect) {}
 
     ControlKind kind() const { return kind_; }
+    // A text box or a combo box: the user's typing and choosing reach it through onChange.
+    bool isInputField() const { return kind_ == ControlKind::TextBox || kind_ == ControlKind::ComboBox; }
     const std::string& name() const { return name_; }
     const Rect& rect() const { return rect_; }
     std::size_t parent() const { return parent_; }
@@ -135,7 +137,7 @@ private:
     bool visible_ = true;
     bool value_ = false;
     bool enabled_ = true;
-    int selectedItem_ = -1;
+    int selectedItem_ = noItem;
     Rect focusMark_;
     std::string accessibleName_;
     bool accessibleSelected_ = false;

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "result.h"
+
 namespace pruhomat {
 namespace {
 
@@ -12,17 +14,14 @@ struct Multiplier {
     int exponent;
 };
 
-constexpr std::array<Multiplier, 6> multipliers{
-    {{'R', 0}, {'r', 0}, {'k', 3}, {'K', 3}, {'M', 6}, {'m', -3}}};
-constexpr Multiplier giga{'G', 9};
+// Milli and giga are read so that the value is out of range rather than no number.
+constexpr std::array<Multiplier, 7> multipliers{
+    {{'R', 0}, {'r', 0}, {'k', 3}, {'K', 3}, {'M', 6}, {'m', -3}, {'G', 9}}};
 // The Greek omega, the ohm sign and the word, in any case.
 constexpr std::array<std::string_view, 3> ohmSigns{"\xCE\xA9", "\xE2\x84\xA6", "ohm"};
 constexpr int mostSignificantDigits = 3;
 
 std::optional<int> multiplierOf(char letter) {
-    if (letter == giga.letter) {
-        return giga.exponent;
-    }
     const auto found = std::ranges::find(multipliers, letter, &Multiplier::letter);
     return found == multipliers.end() ? std::nullopt : std::optional<int>(found->exponent);
 }
@@ -178,8 +177,9 @@ std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_v
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();
     }
-    const std::string_view unit = unitPower == 6 ? "MΩ" : unitPower == 3 ? "kΩ" : "Ω";
-    return whole + (fraction.empty() ? "" : std::string(decimalSeparator) + fraction) + " " + std::string(unit);
+    const Unit unit = unitPower == 6 ? Unit::MegaOhm : unitPower == 3 ? Unit::KiloOhm : Unit::Ohm;
+    return whole + (fraction.empty() ? "" : std::string(decimalSeparator) + fraction) + " " +
+           std::string(unitSymbol(unit));
 }
 
 }  // namespace pruhomat

@@ -142,12 +142,8 @@ Fl_Widget* FormWindow::createLabel(const forms::Control& control, int x, int y, 
     return box;
 }
 
-bool FormWindow::isInput(const forms::Control& control) {
-    return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox;
-}
-
 void FormWindow::applyLooks(Fl_Widget& widget, const forms::Control& control) {
-    if (control.kind() != ControlKind::PictureBox && !isInput(control)) {
+    if (control.kind() != ControlKind::PictureBox && !control.isInputField()) {
         widget.copy_label(flCaption(control.caption()).c_str());
     }
     const bool bold = control.font.bold;
@@ -189,7 +185,7 @@ void FormWindow::syncChanges() {
 void FormWindow::syncControl(std::size_t index, std::uint8_t changed) {
     const forms::Control& control = form_.controls()[index];
     Fl_Widget& widget = *widgets_[index];
-    if (isInput(control)) {
+    if (control.isInputField()) {
         syncInput(widget, control, changed);
         changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
     }
@@ -259,7 +255,7 @@ bool FormWindow::takesClicksItself(std::size_t index) const {
     const forms::Control& control = form_.controls()[index];
     const ControlKind kind = control.kind();
     return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton ||
-           kind == ControlKind::CheckBox || isInput(control);
+           kind == ControlKind::CheckBox || control.isInputField();
 }
 
 int FormWindow::handle(int event) {
@@ -383,7 +379,7 @@ void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {
         return;
     }
     const auto index = static_cast<std::size_t>(found - window->widgets_.begin());
-    if (isInput(window->form_.controls()[index])) {
+    if (window->form_.controls()[index].isInputField()) {
         window->inputChanged(index);
         return;
     }

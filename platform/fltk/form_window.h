@@ -55,7 +55,6 @@ private:
     void buildChildren(std::size_t parent);
     Fl_Widget* createWidget(std::size_t index);
     static Fl_Widget* createLabel(const forms::Control& control, int x, int y, int width, int height);
-    static bool isInput(const forms::Control& control);
     static Fl_Widget* createInput(const forms::Control& control, int x, int y, int width, int height);
     static void applyInputLooks(Fl_Widget& widget, int fontPixels);
     static void syncInput(Fl_Widget& widget, const forms::Control& control, std::uint8_t changed);

@@ -34,11 +34,11 @@ void FormWindow::applyInputLooks(Fl_Widget& widget, int fontPixels) {
 }
 
 void FormWindow::syncInput(Fl_Widget& widget, const forms::Control& control, std::uint8_t changed) {
-    if ((changed & forms::CaptionProperty) != 0) {
-        static_cast<Fl_Input&>(widget).value(control.caption().c_str());
+    if (auto* input = dynamic_cast<Fl_Input*>(&widget); input != nullptr && (changed & forms::CaptionProperty) != 0) {
+        input->value(control.caption().c_str());
     }
-    if ((changed & forms::ValueProperty) != 0) {
-        static_cast<Fl_Choice&>(widget).value(control.selectedItem());
+    if (auto* choice = dynamic_cast<Fl_Choice*>(&widget); choice != nullptr && (changed & forms::ValueProperty) != 0) {
+        choice->value(control.selectedItem());
     }
 }
 

@@ -110,12 +110,6 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(16)));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(32)));
     createChildren(forms::noControl, window_);
-    for (std::size_t index = 0; index < handles_.size(); ++index) {
-        const ControlKind kind = form_.controls()[index].kind();
-        if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
-            fillInput(index);
-        }
-    }
     addWindowMenu();
     // Fonts first: a new font sets a drop-down list's field height anew.
     applyFonts();
@@ -200,6 +194,9 @@ HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
     if (control.kind() == ControlKind::Label) {
         // The static control would report a quick second click as a double click.
         SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
+    }
+    if (control.isInputField()) {
+        fillInput(handle, index);
     }
     return handle;
 }
@@ -294,7 +291,7 @@ void FormWindow::syncChanges() {
         const forms::Control& control = form_.controls()[index];
         HWND handle = handles_[index];
         std::uint8_t changed = form_.changedProperties(index);
-        if (control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox) {
+        if (control.isInputField()) {
             syncInput(index, changed);
             changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
         }
@@ -372,8 +369,7 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             // edit field's or a list's notice.
             if (LOWORD(wParam) >= firstControlId) {
                 const auto index = static_cast<std::size_t>(LOWORD(wParam) - firstControlId);
-                const ControlKind kind = form_.controls().at(index).kind();
-                if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
+                if (form_.controls().at(index).isInputField()) {
                     inputCommand(index, HIWORD(wParam));
                 } else if (HIWORD(wParam) == BN_CLICKED) {
                     session_.click(*this, index);

@@ -77,7 +77,7 @@ private:
     void releaseFonts();
     std::size_t focusedControl() const;
     void focusControl(std::size_t index);
-    void fillInput(std::size_t index);
+    void fillInput(HWND handle, std::size_t index);
     void inputCommand(std::size_t index, WORD notification);
     void syncInput(std::size_t index, std::uint8_t changed);
     bool listIsOpen(std::size_t index) const;

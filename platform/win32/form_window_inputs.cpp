@@ -17,9 +17,8 @@ constexpr UINT windowMenuIdStep = 0x10;
 
 }  // namespace
 
-void FormWindow::fillInput(std::size_t index) {
+void FormWindow::fillInput(HWND handle, std::size_t index) {
     const forms::Control& control = form_.controls()[index];
-    HWND handle = handles_[index];
     if (control.kind() == forms::ControlKind::ComboBox) {
         for (const std::string& item : control.items) {
             SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
@@ -51,7 +50,7 @@ void FormWindow::syncInput(std::size_t index, std::uint8_t changed) {
         SetWindowTextW(handle, wide(control.caption()).c_str());
         settingText_ = false;
     }
-    if ((changed & forms::ValueProperty) != 0) {
+    if ((changed & forms::ValueProperty) != 0 && control.kind() == forms::ControlKind::ComboBox) {
         SendMessageW(handle, CB_SETCURSEL, static_cast<WPARAM>(control.selectedItem()), 0);
     }
 }
