@@ -17,34 +17,17 @@ constexpr std::array<std::string_view, 3> tabOrder{"cmdOK", "Frame2", "Frame3"};
 
 forms::FormLooks looks() { return {"frmAbout", " O programu...", 4110, 2025, forms::FormBorder::FixedDialog}; }
 
-std::vector<forms::LayoutEntry> layout() {
-    forms::Control mailCaption = forms::frame("Frame3", "E-Mail", {120, 1130, 1095, 255});
-    mailCaption.foreground = SystemColour::Highlight;
-    mailCaption.setBackground(SystemColour::InactiveBorder);
+constexpr forms::Font okFont{"MS Sans Serif", 8.25, true, 238};
 
-    forms::Control homeCaption = forms::frame("Frame2", "URL: Domovský adresář", {1320, 1131, 2655, 255});
-    homeCaption.foreground = SystemColour::Highlight;
-
-    forms::Control penguin = forms::picture("picIcon", ImageId::Penguin, {120, 120, 1005, 960});
-    penguin.border = forms::Border::FixedSingle;
-
-    forms::Control ok = forms::withFont(forms::commandButton("cmdOK", "OK", {1440, 1560, 1260, 345}),
-                                        {"MS Sans Serif", 8.25, true, 238});
-    ok.isDefault = true;
-    ok.isCancel = true;
-
-    forms::Control text = forms::label("Label1", "", {1320, 120, 2655, 855}, forms::Alignment::Center);
-    text.border = forms::Border::FixedSingle;
-
-    std::vector<forms::LayoutEntry> controls;
-    controls.push_back({std::move(mailCaption), ""});
-    controls.push_back({std::move(homeCaption), ""});
-    controls.push_back({forms::frame("Frame1", "", {1320, 960, 2655, 135}), ""});
-    controls.push_back({std::move(penguin), ""});
-    controls.push_back({std::move(ok), ""});
-    controls.push_back({std::move(text), ""});
-    return controls;
-}
+constexpr auto layout = std::to_array<forms::LayoutRow>({
+    forms::frame("Frame3", "E-Mail", {120, 1130, 1095, 255}).inColours(SystemColour::Highlight, SystemColour::InactiveBorder),
+    forms::frame("Frame2", "URL: Domovský adresář", {1320, 1131, 2655, 255})
+        .inColours(SystemColour::Highlight, SystemColour::ButtonFace),
+    forms::frame("Frame1", "", {1320, 960, 2655, 135}),
+    forms::picture("picIcon", ImageId::Penguin, {120, 120, 1005, 960}).bordered(),
+    forms::commandButton("cmdOK", "OK", {1440, 1560, 1260, 345}).withFont(okFont).asDefault().asCancel(),
+    forms::label("Label1", "", {1320, 120, 2655, 855}, forms::Alignment::Center).bordered(),
+});
 
 }  // namespace
 
@@ -52,7 +35,7 @@ FrmAbout::FrmAbout(forms::PlatformPort& port) : port_(port) {}
 
 void FrmAbout::load() {
     form_.reset();
-    form_.emplace(looks(), layout());
+    form_.emplace(looks(), layout);
     form_->control("cmdOK").onClick = [this] { cmdOK_Click(); };
     form_->control("Frame2").onClick = [this] { Frame2_Click(); };
     form_->control("Frame3").onClick = [this] { Frame3_Click(); };

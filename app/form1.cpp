@@ -38,7 +38,23 @@ std::string bandPictureName(std::uint8_t band, const PaletteEntry& entry) {
 }  // namespace
 
 Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
-    : port_(port), decimalSeparator_(std::move(decimalSeparator)), form_(form1Looks(), form1Layout(decimalSeparator_)) {
+    : port_(port), decimalSeparator_(std::move(decimalSeparator)), form_(form1Looks(), form1Layout()) {
+    lookUpControls();
+    for (std::uint8_t band = 1; band <= bandPositions; ++band) {
+        buildStack(band);
+    }
+    connectHandlers();
+    // What the window shows as it loads, for the keyboard and screen readers, is no change.
+    const Result loaded = computeResult(state_, BandCount::Five, decimalSeparator_);
+    named_.value->setCaption(loaded.valueCaption);
+    nameFixedPictures();
+    ShowDigitPalette();
+    nameResult(loaded);
+    form_.clearChanges();
+    Form_Load();
+}
+
+void Form1::lookUpControls() {
     named_ = {&control("Paleta"),
               &control("prog"),
               &control("automat"),
@@ -57,26 +73,37 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
         paletteRows_[row] = {&control("b" + std::to_string(row)), &control("Label" + std::to_string(row + 1)),
                              &control("Label" + std::to_string(row + 11))};
-        paletteRows_[row].swatch->onClick = [this, row] { colourButtonClick(row); };
     }
     for (std::uint8_t band = 1; band <= bandPositions; ++band) {
         arrows_[band - 1] = &control("sipka" + std::to_string(band));
-        auto& stack = stacks_[band - 1];
-        for (const BandCount count : {BandCount::Four, BandCount::Five}) {
-            const PaletteMode mode = paletteModeFor(band, count);
-            for (std::size_t position = 0; position < ColourCode::paletteSize; ++position) {
-                if (const auto entry = ColourCode::paletteEntry(mode, position)) {
-                    const std::size_t picture = form_.indexOf(bandPictureName(band, *entry));
-                    if (std::find(stack.begin(), stack.end(), picture) == stack.end()) {
-                        stack.push_back(picture);
-                        nameBandPicture(band, picture, *entry);
-                    }
-                }
+    }
+}
+
+// The pictures of every colour the band takes with either band count, each clicked as the band.
+void Form1::buildStack(std::uint8_t band) {
+    auto& stack = stacks_[band - 1];
+    for (const BandCount count : {BandCount::Four, BandCount::Five}) {
+        const PaletteMode mode = paletteModeFor(band, count);
+        for (std::size_t position = 0; position < ColourCode::paletteSize; ++position) {
+            const auto entry = ColourCode::paletteEntry(mode, position);
+            if (!entry) {
+                continue;
+            }
+            const std::size_t picture = form_.indexOf(bandPictureName(band, *entry));
+            if (std::find(stack.begin(), stack.end(), picture) == stack.end()) {
+                stack.push_back(picture);
+                nameBandPicture(band, picture, *entry);
             }
         }
-        for (const std::size_t picture : stack) {
-            form_.at(picture).onClick = [this, band] { selectBand(band); };
-        }
+    }
+    for (const std::size_t picture : stack) {
+        form_.at(picture).onClick = [this, band] { selectBand(band); };
+    }
+}
+
+void Form1::connectHandlers() {
+    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
+        paletteRows_[row].swatch->onClick = [this, row] { colourButtonClick(row); };
     }
     control("p4p").onClick = [this] { selectBand(4); };
     control("band4").onClick = [this] { band4_Click(); };
@@ -89,12 +116,6 @@ Form1::Form1(forms::PlatformPort& port, std::string decimalSeparator)
     form_.onContextMenu = [this] { showContextMenu(); };
     form_.windowMenu = windowMenuItems;
     form_.onWindowMenu = [this](int item) { windowMenuChosen(item); };
-    // What the window shows as it loads, for the keyboard and screen readers, is no change.
-    nameFixedPictures();
-    ShowDigitPalette();
-    nameResult(computeResult(state_, BandCount::Five, decimalSeparator_));
-    form_.clearChanges();
-    Form_Load();
 }
 
 void Form1::Form_Load() { state_ = ResistorState{}; }

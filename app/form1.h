@@ -30,6 +30,9 @@ public:
     const ResistorState& state() const { return state_; }
 
 private:
+    void lookUpControls();
+    void buildStack(std::uint8_t band);
+    void connectHandlers();
     void Form_Load();
 
     void SelectBand1();

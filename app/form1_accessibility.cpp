@@ -21,15 +21,11 @@ void Form1::nameBandPicture(std::uint8_t band, std::size_t picture, const Palett
 }
 
 void Form1::nameFixedPictures() {
-    // The plain pictures behind the colours show silver; band 4 of a four-band resistor is none;
-    // the units read as their symbols.
+    // The plain pictures behind the colours show silver; band 4 of a four-band resistor is none.
     const std::string silver = inLowerCase(ColourCode::info(Colour::Silver).name);
     named_.fourthPlain->setAccessibleName(bandName(4, silver));
     control("ppp").setAccessibleName(bandName(5, silver));
     named_.fourthEmpty->setAccessibleName(bandName(4, "žádný"));
-    for (const Unit unit : {Unit::Ohm, Unit::KiloOhm, Unit::MegaOhm}) {
-        named_.units[static_cast<std::size_t>(unit)]->setAccessibleName(unitSymbol(unit));
-    }
 }
 
 void Form1::nameResult(const Result& result) {

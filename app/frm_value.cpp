@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <utility>
-#include <vector>
 
 #include "layout.h"
 #include "value_preview.h"
@@ -22,32 +21,17 @@ forms::FormLooks looks() {
     return {"frmValue", "Zadat hodnotu", 5400, 2475, forms::FormBorder::FixedDialog, forms::Placement::CentreOnOwner};
 }
 
-std::vector<forms::LayoutEntry> layout() {
-    std::vector<std::string> items;
-    for (const std::uint8_t tolerance : tolerances) {
-        items.push_back(std::to_string(tolerance) + " %");
-    }
-    forms::Control value = forms::textBox("txtValue", {1080, 120, 2520, 315});
-    value.setAccessibleName("Hodnota");
-    forms::Control tolerance = forms::comboBox("cboTolerance", std::move(items), {1080, 555, 1080, 315});
-    tolerance.setAccessibleName("Přesnost");
-    forms::Control preview = forms::label("lblPreview", "", {120, 1005, 5160, 795});
-    preview.border = forms::Border::FixedSingle;
-    forms::Control ok = forms::commandButton("cmdOK", "OK", {2580, 1965, 1260, 345});
-    ok.isDefault = true;
-    forms::Control cancel = forms::commandButton("cmdCancel", "Zrušit", {4020, 1965, 1260, 345});
-    cancel.isCancel = true;
+constexpr std::array<std::string_view, tolerances.size()> toleranceItems{"1 %", "2 %", "5 %", "10 %"};
 
-    std::vector<forms::LayoutEntry> controls;
-    controls.push_back({forms::label("lblValue", "Hodnota:", {120, 180, 900, 195}), ""});
-    controls.push_back({std::move(value), ""});
-    controls.push_back({forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}), ""});
-    controls.push_back({std::move(tolerance), ""});
-    controls.push_back({std::move(preview), ""});
-    controls.push_back({std::move(ok), ""});
-    controls.push_back({std::move(cancel), ""});
-    return controls;
-}
+constexpr auto layout = std::to_array<forms::LayoutRow>({
+    forms::label("lblValue", "Hodnota:", {120, 180, 900, 195}),
+    forms::textBox("txtValue", {1080, 120, 2520, 315}).heardAs("Hodnota"),
+    forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}),
+    forms::comboBox("cboTolerance", toleranceItems, {1080, 555, 1080, 315}).heardAs("Přesnost"),
+    forms::label("lblPreview", "", {120, 1005, 5160, 795}).bordered(),
+    forms::commandButton("cmdOK", "OK", {2580, 1965, 1260, 345}).asDefault(),
+    forms::commandButton("cmdCancel", "Zrušit", {4020, 1965, 1260, 345}).asCancel(),
+});
 
 }  // namespace
 
@@ -56,7 +40,7 @@ FrmValue::FrmValue(forms::PlatformPort& port, std::string decimalSeparator)
 
 void FrmValue::load(std::string_view text, std::uint8_t tolerance) {
     form_.reset();
-    form_.emplace(looks(), layout());
+    form_.emplace(looks(), layout);
     form_->setTabOrder(tabOrder);
     valueField_ = &form_->control("txtValue");
     toleranceList_ = &form_->control("cboTolerance");

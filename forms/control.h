@@ -118,6 +118,8 @@ public:
     ImageId picture = ImageId::NoImage;
     bool isDefault = false;
     bool isCancel = false;
+    // Read out with another control (a unit with its value), so no object of its own for readers.
+    bool partOfAnother = false;
     std::vector<std::string> items;  // a combo box's
 
     std::function<void()> onClick;

@@ -5,11 +5,11 @@
 
 namespace pruhomat::forms {
 
-Form::Form(FormLooks looks, std::vector<LayoutEntry> layout) : looks_(std::move(looks)) {
+Form::Form(FormLooks looks, std::span<const LayoutRow> layout) : looks_(std::move(looks)) {
     controls_.reserve(layout.size());
     children_.resize(layout.size() + 1);
-    for (auto& entry : layout) {
-        Control& added = controls_.emplace_back(std::move(entry.control));
+    for (const LayoutRow& entry : layout) {
+        Control& added = controls_.emplace_back(controlOf(entry));
         added.index_ = controls_.size() - 1;
         added.form_ = this;
         if (!entry.parent.empty()) {

@@ -11,6 +11,7 @@
 
 #include "control.h"
 #include "keys.h"
+#include "layout.h"
 #include "platform_port.h"
 
 namespace pruhomat::forms {
@@ -31,17 +32,10 @@ struct FormLooks {
     Placement placement = Placement::CentreOnScreen;  // a dialog's owner is the main window
 };
 
-// A control of a layout with the name of its container; an empty parent is the form itself.
-// Entries list each container's children front first.
-struct LayoutEntry {
-    Control control;
-    std::string_view parent;
-};
-
 // A window's controls, found by designer name, with hit testing and change tracking.
 class Form {
 public:
-    Form(FormLooks looks, std::vector<LayoutEntry> layout);
+    Form(FormLooks looks, std::span<const LayoutRow> layout);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 

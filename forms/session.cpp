@@ -56,6 +56,13 @@ KeyOutcome arrowOnComboBox(Control& box, Key key) {
     return {true};
 }
 
+KeyOutcome arrowKey(Form& form, std::size_t focused, ControlKind kind, Key key) {
+    if (kind == ControlKind::ComboBox && (key == Key::Up || key == Key::Down)) {
+        return arrowOnComboBox(form.at(focused), key);
+    }
+    return kind == ControlKind::OptionButton ? arrowOnOption(form, focused, key) : KeyOutcome{};
+}
+
 }  // namespace
 
 std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
@@ -166,22 +173,10 @@ KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyInpu
         case Key::Right:
         case Key::Up:
         case Key::Down:
-            if (kind == ControlKind::ComboBox && (key.key == Key::Up || key.key == Key::Down)) {
-                return arrowOnComboBox(form.at(focused), key.key);
-            }
-            return kind == ControlKind::OptionButton ? arrowOnOption(form, focused, key.key) : KeyOutcome{};
+            return arrowKey(form, focused, kind, key.key);
         case Key::Space:
-            if (kind == ControlKind::Frame) {
-                form.click(focused);
-                return {true};
-            }
-            return {};
         case Key::Enter:
-            if (kind == ControlKind::Frame || kind == ControlKind::CommandButton) {
-                form.click(focused);
-                return {true};
-            }
-            return {pressDefault(view)};
+            return pressKey(view, focused, kind, key.key);
         case Key::Escape:
             // Esc presses the cancel button or nothing; it never closes a window by itself.
             pressCancel(view);
@@ -189,12 +184,18 @@ KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyInpu
         case Key::Menu:
             contextMenu(view);
             return {true};
-        case Key::Home:
-        case Key::End:
-        case Key::Character:
-            break;
+        default:
+            return {};
     }
-    return {};
+}
+
+// Space presses a frame; Enter a frame or push button, else the default button.
+KeyOutcome Session::pressKey(FormView& view, std::size_t focused, ControlKind kind, Key key) {
+    if (kind == ControlKind::Frame || (key == Key::Enter && kind == ControlKind::CommandButton)) {
+        view.form().click(focused);
+        return {true};
+    }
+    return {key == Key::Enter && pressDefault(view)};
 }
 
 void Session::contextMenu(FormView& view) {

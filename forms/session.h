@@ -104,6 +104,7 @@ private:
     void syncAll();
     bool press(FormView& view, std::size_t button);
     KeyOutcome commonKey(FormView& view, std::size_t focused, const KeyInput& key);
+    KeyOutcome pressKey(FormView& view, std::size_t focused, ControlKind kind, Key key);
 
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;

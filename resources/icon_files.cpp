@@ -138,52 +138,62 @@ std::string iconAsXpm(const Image& icon, const std::string& name) {
     return text;
 }
 
-std::vector<std::uint8_t> iconsAsIco(const std::vector<const Image*>& icons) {
-    constexpr std::uint32_t directorySize = 6;
-    constexpr std::uint32_t entrySize = 16;
-    constexpr std::uint32_t bitmapHeaderSize = 40;
+namespace {
 
+constexpr std::uint32_t icoDirectorySize = 6;
+constexpr std::uint32_t icoEntrySize = 16;
+constexpr std::uint32_t bitmapHeaderSize = 40;
+
+std::uint32_t maskRowBytes(const Image& icon) { return (static_cast<std::uint32_t>(icon.width) + 31) / 32 * 4; }
+
+std::uint32_t bitmapSize(const Image& icon) {
+    const auto pixels = static_cast<std::uint32_t>(icon.width) * static_cast<std::uint32_t>(icon.height);
+    return bitmapHeaderSize + pixels * 4 + maskRowBytes(icon) * static_cast<std::uint32_t>(icon.height);
+}
+
+void appendDirectoryEntry(std::vector<std::uint8_t>& bytes, const Image& icon, std::uint32_t offset) {
+    bytes.push_back(static_cast<std::uint8_t>(icon.width));
+    bytes.push_back(static_cast<std::uint8_t>(icon.height));
+    bytes.push_back(0);  // no palette
+    bytes.push_back(0);
+    appendLittleEndian(bytes, 1, 2);   // planes
+    appendLittleEndian(bytes, 32, 2);  // bits per pixel
+    appendLittleEndian(bytes, bitmapSize(icon), 4);
+    appendLittleEndian(bytes, offset, 4);
+}
+
+void appendBitmap(std::vector<std::uint8_t>& bytes, const Image& icon) {
+    appendLittleEndian(bytes, bitmapHeaderSize, 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(icon.width), 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(icon.height) * 2, 4);  // the colour rows and the mask rows
+    appendLittleEndian(bytes, 1, 2);
+    appendLittleEndian(bytes, 32, 2);
+    for (int field = 0; field < 6; ++field) {
+        appendLittleEndian(bytes, 0, 4);
+    }
+    for (int y = icon.height - 1; y >= 0; --y) {
+        for (int x = 0; x < icon.width; ++x) {
+            const Rgb pixel = icon.at(x, y);
+            bytes.insert(bytes.end(), {pixel.blue, pixel.green, pixel.red, 0xFF});
+        }
+    }
+    bytes.insert(bytes.end(), maskRowBytes(icon) * static_cast<std::uint32_t>(icon.height), 0);  // every pixel opaque
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> iconsAsIco(const std::vector<const Image*>& icons) {
     std::vector<std::uint8_t> bytes;
     appendLittleEndian(bytes, 0, 2);
     appendLittleEndian(bytes, 1, 2);
     appendLittleEndian(bytes, static_cast<std::uint32_t>(icons.size()), 2);
-
-    std::uint32_t offset = directorySize + entrySize * static_cast<std::uint32_t>(icons.size());
-    std::vector<std::uint32_t> sizes;
+    std::uint32_t offset = icoDirectorySize + icoEntrySize * static_cast<std::uint32_t>(icons.size());
     for (const Image* icon : icons) {
-        const auto width = static_cast<std::uint32_t>(icon->width);
-        const auto height = static_cast<std::uint32_t>(icon->height);
-        const std::uint32_t maskRowBytes = (width + 31) / 32 * 4;
-        const std::uint32_t size = bitmapHeaderSize + width * height * 4 + maskRowBytes * height;
-        bytes.push_back(static_cast<std::uint8_t>(width));
-        bytes.push_back(static_cast<std::uint8_t>(height));
-        bytes.push_back(0);  // no palette
-        bytes.push_back(0);
-        appendLittleEndian(bytes, 1, 2);   // planes
-        appendLittleEndian(bytes, 32, 2);  // bits per pixel
-        appendLittleEndian(bytes, size, 4);
-        appendLittleEndian(bytes, offset, 4);
-        offset += size;
+        appendDirectoryEntry(bytes, *icon, offset);
+        offset += bitmapSize(*icon);
     }
     for (const Image* icon : icons) {
-        const auto width = static_cast<std::uint32_t>(icon->width);
-        const auto height = static_cast<std::uint32_t>(icon->height);
-        appendLittleEndian(bytes, bitmapHeaderSize, 4);
-        appendLittleEndian(bytes, width, 4);
-        appendLittleEndian(bytes, height * 2, 4);  // the colour rows and the mask rows
-        appendLittleEndian(bytes, 1, 2);
-        appendLittleEndian(bytes, 32, 2);
-        for (int field = 0; field < 6; ++field) {
-            appendLittleEndian(bytes, 0, 4);
-        }
-        for (int y = icon->height - 1; y >= 0; --y) {
-            for (int x = 0; x < icon->width; ++x) {
-                const Rgb pixel = icon->at(x, y);
-                bytes.insert(bytes.end(), {pixel.blue, pixel.green, pixel.red, 0xFF});
-            }
-        }
-        const std::uint32_t maskRowBytes = (width + 31) / 32 * 4;
-        bytes.insert(bytes.end(), maskRowBytes * height, 0);  // every pixel opaque
+        appendBitmap(bytes, *icon);
     }
     return bytes;
 }

@@ -19,65 +19,40 @@ constexpr int standardDpi = 96;
 // Penguin is the last identifier.
 constexpr std::size_t imageCount = static_cast<std::size_t>(ImageId::Penguin) + 1;
 
-Image draw(ImageId id) {
-    using namespace drawing;
-    switch (id) {
-        case ImageId::NoImage:
-            return {};
-        case ImageId::BandBlack:
-            return bandStrip(Colour::Black);
-        case ImageId::BandBrown:
-            return bandStrip(Colour::Brown);
-        case ImageId::BandRed:
-            return bandStrip(Colour::Red);
-        case ImageId::BandOrange:
-            return bandStrip(Colour::Orange);
-        case ImageId::BandYellow:
-            return bandStrip(Colour::Yellow);
-        case ImageId::BandGreen:
-            return bandStrip(Colour::Green);
-        case ImageId::BandBlue:
-            return bandStrip(Colour::Blue);
-        case ImageId::BandViolet:
-            return bandStrip(Colour::Violet);
-        case ImageId::BandGrey:
-            return bandStrip(Colour::Grey);
-        case ImageId::BandWhite:
-            return bandStrip(Colour::White);
-        case ImageId::BandGold:
-            return bandStrip(Colour::Gold);
-        case ImageId::PlainStrip:
-            return plainStrip();
-        case ImageId::Tolerance1:
-            return toleranceStrip(1);
-        case ImageId::Tolerance2:
-            return toleranceStrip(2);
-        case ImageId::Tolerance5:
-            return toleranceStrip(5);
-        case ImageId::Tolerance10:
-            return toleranceStrip(10);
-        case ImageId::LeftEnd:
-            return leftEnd();
-        case ImageId::RightEnd:
-            return rightEnd();
-        case ImageId::UnitOhm:
-            return unitSymbol(UnitPrefix::None);
-        case ImageId::UnitKiloOhm:
-            return unitSymbol(UnitPrefix::Kilo);
-        case ImageId::UnitMegaOhm:
-            return unitSymbol(UnitPrefix::Mega);
-        case ImageId::Arrow:
-            return arrow();
-        case ImageId::Penguin:
-            return penguin();
-    }
-    throw std::invalid_argument("unknown image " + std::to_string(static_cast<int>(id)));
-}
+using Drawing = Image (*)();
+
+// How each picture is drawn, in the order of ImageId.
+constexpr std::array<Drawing, imageCount> drawings{
+    [] { return Image{}; },
+    [] { return drawing::bandStrip(Colour::Black); },
+    [] { return drawing::bandStrip(Colour::Brown); },
+    [] { return drawing::bandStrip(Colour::Red); },
+    [] { return drawing::bandStrip(Colour::Orange); },
+    [] { return drawing::bandStrip(Colour::Yellow); },
+    [] { return drawing::bandStrip(Colour::Green); },
+    [] { return drawing::bandStrip(Colour::Blue); },
+    [] { return drawing::bandStrip(Colour::Violet); },
+    [] { return drawing::bandStrip(Colour::Grey); },
+    [] { return drawing::bandStrip(Colour::White); },
+    [] { return drawing::bandStrip(Colour::Gold); },
+    [] { return drawing::plainStrip(); },
+    [] { return drawing::toleranceStrip(1); },
+    [] { return drawing::toleranceStrip(2); },
+    [] { return drawing::toleranceStrip(5); },
+    [] { return drawing::toleranceStrip(10); },
+    [] { return drawing::leftEnd(); },
+    [] { return drawing::rightEnd(); },
+    [] { return drawing::unitSymbol(drawing::UnitPrefix::None); },
+    [] { return drawing::unitSymbol(drawing::UnitPrefix::Kilo); },
+    [] { return drawing::unitSymbol(drawing::UnitPrefix::Mega); },
+    [] { return drawing::arrow(); },
+    [] { return drawing::penguin(); },
+};
 
 // Each picture is drawn on its own first use, so a window pays only for the pictures it shows.
 template <std::size_t index>
 const Image& drawnOnce() {
-    static const Image picture = draw(static_cast<ImageId>(index));
+    static const Image picture = drawings[index]();
     return picture;
 }
 
@@ -133,6 +108,39 @@ int scaledLength(int pixelsAt96Dpi, int dotsPerInch) {
     return (pixelsAt96Dpi * dotsPerInch + standardDpi - 1) / standardDpi;
 }
 
+namespace {
+
+// Lengths in units of 1/(96 * dpi) inch: a new pixel is 96 units long, an old one dpi units.
+int coveredLength(int newPixel, int oldPixel, int dotsPerInch) {
+    const int start = std::max(newPixel * standardDpi, oldPixel * dotsPerInch);
+    const int end = std::min((newPixel + 1) * standardDpi, (oldPixel + 1) * dotsPerInch);
+    return std::max(0, end - start);
+}
+
+// The colour of the pixel at x, y of the picture at the density: the old pixels it covers,
+// each weighed by the area it covers.
+Rgb averagedPixel(const Image& image, int x, int y, int dotsPerInch) {
+    long red = 0;
+    long green = 0;
+    long blue = 0;
+    long area = 0;
+    for (int row = y * standardDpi / dotsPerInch; row < image.height && coveredLength(y, row, dotsPerInch) > 0; ++row) {
+        for (int column = x * standardDpi / dotsPerInch;
+             column < image.width && coveredLength(x, column, dotsPerInch) > 0; ++column) {
+            const long weight = static_cast<long>(coveredLength(y, row, dotsPerInch)) * coveredLength(x, column, dotsPerInch);
+            const Rgb pixel = image.at(column, row);
+            red += pixel.red * weight;
+            green += pixel.green * weight;
+            blue += pixel.blue * weight;
+            area += weight;
+        }
+    }
+    const auto average = [area](long sum) { return static_cast<std::uint8_t>((sum + area / 2) / area); };
+    return {average(red), average(green), average(blue)};
+}
+
+}  // namespace
+
 Image scaledForDpi(const Image& image, int dotsPerInch) {
     if (dotsPerInch < 1) {
         throw std::invalid_argument("no picture at " + std::to_string(dotsPerInch) + " dots per inch");
@@ -144,32 +152,9 @@ Image scaledForDpi(const Image& image, int dotsPerInch) {
     const int height = scaledLength(image.height, dotsPerInch);
     Image result{width, height, {}};
     result.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    // Lengths in units of 1/(96 * dpi) inch: a new pixel is 96 units long, an old one dpi units.
-    const auto covered = [dotsPerInch](int newPixel, int oldPixel) {
-        const int start = std::max(newPixel * standardDpi, oldPixel * dotsPerInch);
-        const int end = std::min((newPixel + 1) * standardDpi, (oldPixel + 1) * dotsPerInch);
-        return std::max(0, end - start);
-    };
     for (int y = 0; y < height; ++y) {
-        const int firstRow = y * standardDpi / dotsPerInch;
         for (int x = 0; x < width; ++x) {
-            const int firstColumn = x * standardDpi / dotsPerInch;
-            long red = 0;
-            long green = 0;
-            long blue = 0;
-            long area = 0;
-            for (int row = firstRow; row < image.height && covered(y, row) > 0; ++row) {
-                for (int column = firstColumn; column < image.width && covered(x, column) > 0; ++column) {
-                    const long weight = static_cast<long>(covered(y, row)) * covered(x, column);
-                    const Rgb pixel = image.at(column, row);
-                    red += pixel.red * weight;
-                    green += pixel.green * weight;
-                    blue += pixel.blue * weight;
-                    area += weight;
-                }
-            }
-            const auto average = [area](long sum) { return static_cast<std::uint8_t>((sum + area / 2) / area); };
-            result.pixels.push_back({average(red), average(green), average(blue)});
+            result.pixels.push_back(averagedPixel(image, x, y, dotsPerInch));
         }
     }
     return result;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,23 +14,21 @@ namespace {
 // A frame holding two overlapping pictures and an option group, beside a check box.
 class SmallForm : public ::testing::Test {
 protected:
-    static std::vector<LayoutEntry> layout() {
-        std::vector<LayoutEntry> entries;
-        entries.push_back({checkBox("check", "check", {0, 0, 500, 200}, false), ""});
-        entries.push_back({frame("frame", "frame", {0, 300, 2000, 2000}), ""});
-        entries.push_back({picture("front", ImageId::Arrow, {100, 100, 300, 300}), "frame"});
-        entries.push_back({picture("back", ImageId::Arrow, {100, 100, 600, 600}), "frame"});
-        entries.push_back({optionButton("one", "1", {1000, 100, 300, 300}, true), "frame"});
-        entries.push_back({optionButton("two", "2", {1000, 500, 300, 300}, false), "frame"});
-        return entries;
-    }
+    static constexpr std::array<LayoutRow, 6> layout{
+        checkBox("check", "check", {0, 0, 500, 200}, false),
+        frame("frame", "frame", {0, 300, 2000, 2000}),
+        picture("front", ImageId::Arrow, {100, 100, 300, 300}).in("frame"),
+        picture("back", ImageId::Arrow, {100, 100, 600, 600}).in("frame"),
+        optionButton("one", "1", {1000, 100, 300, 300}, true).in("frame"),
+        optionButton("two", "2", {1000, 500, 300, 300}, false).in("frame"),
+    };
 
     std::string hitName(int x, int y) {
         const std::size_t hit = form.hitTest(x, y);
         return hit == noControl ? "" : form.controls()[hit].name();
     }
 
-    Form form{{"test", "", 3000, 3000, FormBorder::FixedSingle}, layout()};
+    Form form{{"test", "", 3000, 3000, FormBorder::FixedSingle}, layout};
     std::vector<std::string> clicked;
 
     void SetUp() override {
@@ -103,14 +102,8 @@ TEST_F(SmallForm, TracksEachChangedControlOnceWithItsProperties) {
 
 TEST_F(SmallForm, UnknownNamesAreRefused) {
     EXPECT_THROW(form.control("nothing"), std::out_of_range);
-    EXPECT_THROW((Form{{"bad", "", 1, 1, FormBorder::FixedSingle},
-                       [] {
-                           std::vector<LayoutEntry> twins;
-                           twins.push_back({label("same", "", {}), ""});
-                           twins.push_back({label("same", "", {}), ""});
-                           return twins;
-                       }()}),
-                 std::logic_error);
+    constexpr std::array<LayoutRow, 2> twins{label("same", "", {}), label("same", "", {})};
+    EXPECT_THROW((Form{{"bad", "", 1, 1, FormBorder::FixedSingle}, twins}), std::logic_error);
 }
 
 }  // namespace

@@ -44,21 +44,15 @@ protected:
     void dialogUnloaded(FormView& view) override { calls.push_back("dialog unloaded " + view.form().looks().name); }
 };
 
-Form mainForm() {
-    std::vector<LayoutEntry> layout;
-    layout.push_back({commandButton("go", "Go", {0, 0, 500, 300}), ""});
-    return Form({"main", "", 1000, 1000, FormBorder::FixedSingle}, std::move(layout));
-}
+constexpr std::array<LayoutRow, 1> mainLayout{commandButton("go", "Go", {0, 0, 500, 300})};
+constexpr std::array<LayoutRow, 2> dialogLayout{
+    label("text", "", {0, 400, 500, 300}),
+    commandButton("ok", "OK", {0, 0, 500, 300}).asDefault().asCancel(),
+};
 
-Form dialogForm() {
-    Control ok = commandButton("ok", "OK", {0, 0, 500, 300});
-    ok.isDefault = true;
-    ok.isCancel = true;
-    std::vector<LayoutEntry> layout;
-    layout.push_back({label("text", "", {0, 400, 500, 300}), ""});
-    layout.push_back({std::move(ok), ""});
-    return Form({"dialog", "", 1000, 1000, FormBorder::FixedDialog}, std::move(layout));
-}
+Form mainForm() { return Form({"main", "", 1000, 1000, FormBorder::FixedSingle}, mainLayout); }
+
+Form dialogForm() { return Form({"dialog", "", 1000, 1000, FormBorder::FixedDialog}, dialogLayout); }
 
 class Sessions : public ::testing::Test {
 protected:
@@ -111,15 +105,12 @@ TEST_F(Sessions, EnterAndEscPressOnlyTheButtonsMarkedForThem) {
 namespace pruhomat::forms {
 namespace {
 
-std::vector<LayoutEntry> inputLayout() {
-    Control ok = commandButton("ok", "OK", {0, 800, 500, 300});
-    ok.isDefault = true;
-    std::vector<LayoutEntry> layout;
-    layout.push_back({textBox("text", {0, 0, 500, 300}), ""});
-    layout.push_back({comboBox("list", {"a", "b", "c"}, {0, 400, 500, 300}), ""});
-    layout.push_back({std::move(ok), ""});
-    return layout;
-}
+constexpr std::array<std::string_view, 3> listItems{"a", "b", "c"};
+constexpr std::array<LayoutRow, 3> inputLayout{
+    textBox("text", {0, 0, 500, 300}),
+    comboBox("list", listItems, {0, 400, 500, 300}),
+    commandButton("ok", "OK", {0, 800, 500, 300}).asDefault(),
+};
 
 // A dialog with an edit field, a list and a default button, in that tab order.
 struct InputForm {
@@ -127,7 +118,7 @@ struct InputForm {
         const std::array<std::string_view, 3> order{"text", "list", "ok"};
         form.setTabOrder(order);
     }
-    Form form{{"inputs", "", 1000, 1200, FormBorder::FixedDialog}, inputLayout()};
+    Form form{{"inputs", "", 1000, 1200, FormBorder::FixedDialog}, inputLayout};
 };
 
 // What the user typed or chose is on screen already: the handler runs, and the native control
