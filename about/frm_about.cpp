@@ -11,7 +11,6 @@ namespace {
 using forms::SystemColour;
 
 constexpr std::string_view lineSeparator = "\r\n";
-constexpr int showNormally = 1;
 
 constexpr std::array<std::string_view, 3> tabOrder{"cmdOK", "Frame2", "Frame3"};
 
@@ -59,7 +58,7 @@ void FrmAbout::Frame2_Click() { openInShell(homePageUrl); }
 void FrmAbout::Frame3_Click() { openInShell(mailLink); }
 
 void FrmAbout::openInShell(std::string_view target) {
-    port_.shellExecute(port_.windowHandle(*linkOwner_), "open", target, "", "", showNormally);
+    port_.openLink(port_.windowHandle(*linkOwner_), target);
 }
 
 }  // namespace pruhomat

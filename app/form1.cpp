@@ -263,7 +263,7 @@ void Form1::enterColour(std::uint8_t band, const PaletteEntry& entry) {
 
 // The first band takes no black: the user is told, and band 1 stays current.
 void Form1::applyZeroRule() {
-    port_.messageBox(zeroRulePrompt, zeroRuleTitle, forms::messageBoxOk | forms::messageBoxInformation);
+    port_.messageBox(zeroRulePrompt, zeroRuleTitle, forms::MessageKind::Information);
     if (automaticAdvance()) {
         --state_.band;
     }

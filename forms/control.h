@@ -23,8 +23,8 @@ enum class Alignment : std::uint8_t { Left, Right, Center };
 // FixedSingle on a label or picture box is the single border drawn sunken in 3-D style.
 enum class Border : std::uint8_t { NoBorder, FixedSingle };
 
-// The Windows system colours the layouts name; each value is its Windows system colour index.
-enum class SystemColour : std::uint8_t { InactiveBorder = 11, Highlight = 13, ButtonFace = 15, Window = 5, WindowText = 8 };
+// The colours of the user's theme that the layouts name; each front-end says what they are.
+enum class SystemColour : std::uint8_t { ButtonFace, Window, WindowText, Highlight, InactiveBorder };
 
 using Paint = std::variant<SystemColour, Rgb>;
 

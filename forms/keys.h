@@ -6,7 +6,8 @@ namespace pruhomat::forms {
 
 // A key as the front-ends report it, whatever the toolkit; a character comes as typed, whatever
 // the keyboard layout, the numeric keypad's digits included.
-enum class Key : std::uint8_t { Tab, Left, Right, Up, Down, Home, End, Space, Enter, Escape, Menu, Character };
+// F10 counts with Shift only, as the Menu key.
+enum class Key : std::uint8_t { Tab, Left, Right, Up, Down, Home, End, Space, Enter, Escape, Menu, F10, Character };
 
 struct KeyInput {
     Key key = Key::Character;

@@ -18,22 +18,20 @@ struct MenuItem {
 };
 inline constexpr int noMenuItem = -1;
 
-// Message box style bits, as the Windows API numbers them.
-inline constexpr int messageBoxOk = 0;
-inline constexpr int messageBoxInformation = 64;
-inline constexpr int messageBoxAnswerOk = 1;
+// What a message box tells: each has an OK button and the matching icon.
+enum class MessageKind : std::uint8_t { Information };
 
 // What the handlers need of the platform. Each front-end implements it; tests record the calls.
 class PlatformPort {
 public:
     virtual ~PlatformPort() = default;
 
-    // Modal: returns the button pressed once the box is closed.
-    virtual int messageBox(std::string_view prompt, std::string_view title, int style) = 0;
+    // Modal: returns once the user has closed the box.
+    virtual void messageBox(std::string_view prompt, std::string_view title, MessageKind kind) = 0;
 
-    // The outcome is not reported: a link that cannot be opened is silently ignored.
-    virtual void shellExecute(WindowHandle parent, std::string_view operation, std::string_view file,
-                              std::string_view parameters, std::string_view directory, int showCommand) = 0;
+    // A web address or mail link handed to the desktop, for the owner window's sake. The outcome
+    // is not reported: a link that cannot be opened is silently ignored.
+    virtual void openLink(WindowHandle owner, std::string_view target) = 0;
 
     // Returns once the form has been unloaded; the other windows take no input meanwhile.
     virtual void showModal(Form& form) = 0;
@@ -45,8 +43,8 @@ public:
     // Text for other programs to paste (UTF-8).
     virtual void copyText(std::string_view text) = 0;
 
-    // A context menu at the pointer, or at the keyboard's place when a key asked for it; returns
-    // the index of the item chosen, or noMenuItem.
+    // A context menu where the session placed it (menuPlace): at the pointer, or below the
+    // keyboard's place when a key asked for it; returns the index of the item chosen, or noMenuItem.
     virtual int popupMenu(std::span<const MenuItem> items) = 0;
 };
 

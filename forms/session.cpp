@@ -56,6 +56,18 @@ KeyOutcome arrowOnComboBox(Control& box, Key key) {
     return {true};
 }
 
+// The control with the keyboard on the form, narrowed to its focus mark where it has one.
+Rect keyboardPlace(const Form& form, std::size_t focused) {
+    if (focused == noControl) {
+        return {};
+    }
+    Rect place = form.rectOnForm(focused);
+    if (const Rect& mark = form.controls()[focused].focusMark(); !mark.isEmpty()) {
+        place = {place.left + mark.left, place.top + mark.top, mark.width, mark.height};
+    }
+    return place;
+}
+
 KeyOutcome arrowKey(Form& form, std::size_t focused, ControlKind kind, Key key) {
     if (kind == ControlKind::ComboBox && (key == Key::Up || key == Key::Down)) {
         return arrowOnComboBox(form.at(focused), key);
@@ -149,7 +161,11 @@ void Session::closeBox(FormView& view) {
     }
 }
 
-KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyInput& key) {
+KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyInput& pressed) {
+    if (pressed.key == Key::F10 && !pressed.shift) {
+        return {};
+    }
+    const KeyInput key = pressed.key == Key::F10 ? KeyInput{Key::Menu} : pressed;
     Form& form = view.form();
     KeyOutcome outcome;
     if (form.onKey && form.onKey(focused, key)) {
@@ -181,9 +197,11 @@ KeyOutcome Session::commonKey(FormView& view, std::size_t focused, const KeyInpu
             // Esc presses the cancel button or nothing; it never closes a window by itself.
             pressCancel(view);
             return {true};
-        case Key::Menu:
-            contextMenu(view);
+        case Key::Menu: {
+            const Rect below = keyboardPlace(form, focused);
+            contextMenu(view, below.left, below.top + below.height);
             return {true};
+        }
         default:
             return {};
     }
@@ -198,7 +216,8 @@ KeyOutcome Session::pressKey(FormView& view, std::size_t focused, ControlKind ki
     return {key == Key::Enter && pressDefault(view)};
 }
 
-void Session::contextMenu(FormView& view) {
+void Session::contextMenu(FormView& view, int x, int y) {
+    menuPlace_ = {&view, x, y};
     if (view.form().onContextMenu) {
         view.form().onContextMenu();
         syncAll();

@@ -84,10 +84,21 @@ public:
     // A key pressed while focused has the keyboard. The form's own keys come first; then Tab
     // along the tab order, the arrows within a group of options, Space and Enter on a frame and
     // Enter on a push button as a click, Enter and Esc on the default and cancel buttons, and
-    // the Menu key; Up and Down step through a combo box's items. Every window is brought up
+    // the Menu key or Shift+F10; Up and Down step through a combo box's items. Every window is brought up
     // to date.
     KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyInput& key);
-    void contextMenu(FormView& view);
+    // The form's context menu, to open at a point of the window's client area (twips).
+    void contextMenu(FormView& view, int x = 0, int y = 0);
+
+    // Where the context menu asked for opens: the window and a point of its client area in
+    // twips, at the pointer or, for a key, below the control with the keyboard (its focus mark
+    // where it has one).
+    struct MenuPlace {
+        FormView* view = nullptr;
+        int x = 0;
+        int y = 0;
+    };
+    const MenuPlace& menuPlace() const { return menuPlace_; }
 
     void unload(Form& form) override;
     WindowHandle windowHandle(const Control& control) override;
@@ -108,6 +119,7 @@ private:
 
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;
+    MenuPlace menuPlace_;
 };
 
 }  // namespace pruhomat::forms

@@ -160,4 +160,10 @@ Image scaledForDpi(const Image& image, int dotsPerInch) {
     return result;
 }
 
+Image shownPicture(ImageId id, int dotsPerInch, Rgb face) { return scaledForDpi(onFace(image(id), face), dotsPerInch); }
+
+int shownWidth(ImageId id, int dotsPerInch) { return scaledLength(image(id).width, dotsPerInch); }
+
+int shownHeight(ImageId id, int dotsPerInch) { return scaledLength(image(id).height, dotsPerInch); }
+
 }  // namespace pruhomat

@@ -41,4 +41,13 @@ int scaledLength(int pixelsAt96Dpi, int dotsPerInch);
 // others average the area each new pixel covers, so one rule serves every density.
 Image scaledForDpi(const Image& image, int dotsPerInch);
 
+// What a picture box shows at a density on a window's face colour, and its size there; every
+// front-end shows these and no other pixels.
+Image shownPicture(ImageId id, int dotsPerInch, Rgb face);
+int shownWidth(ImageId id, int dotsPerInch);
+int shownHeight(ImageId id, int dotsPerInch);
+
+// The window icons' sizes in pixels, each drawn by windowIcon.
+inline constexpr int windowIconSizes[] = {16, 32};
+
 }  // namespace pruhomat

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 
 #include "decimal_separator.h"
+#include "scaling.h"
 
 namespace pruhomat::fltk {
 namespace {

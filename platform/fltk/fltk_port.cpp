@@ -30,14 +30,10 @@ FltkPort::FltkPort(forms::PixelScale scale) : scale_(scale), images_(scale.dpi()
 
 std::unique_ptr<FormWindow> FltkPort::createWindow(forms::Form& form) {
     auto window = std::make_unique<FormWindow>(form, scale_, images_, *this);
-    const Fl_RGB_Image* icons[] = {images_.icon(16), images_.icon(32)};
+    const Fl_RGB_Image* icons[] = {images_.icon(windowIconSizes[0]), images_.icon(windowIconSizes[1])};
     window->icons(icons, 2);
     window->callback(onCloseBox, this);
-    if (form.looks().placement == forms::Placement::CentreOnOwner && mainWindow_ != nullptr) {
-        window->centreOn(*mainWindow_);
-    } else {
-        window->centreOnScreen();
-    }
+    window->place(mainWindow_);
     return window;
 }
 
@@ -56,7 +52,7 @@ void FltkPort::copyText(std::string_view text) {
     Fl::copy(copied.c_str(), static_cast<int>(copied.size()), 0);
 }
 
-// At the pointer for a click; below the widget with the keyboard for a key.
+// Where the session placed it, in the window it asked from.
 int FltkPort::popupMenu(std::span<const forms::MenuItem> items) {
     std::vector<std::string> labels;
     std::vector<Fl_Menu_Item> menu;
@@ -72,20 +68,13 @@ int FltkPort::popupMenu(std::span<const forms::MenuItem> items) {
         menu.push_back(entry);
     }
     menu.push_back(Fl_Menu_Item{});
-    const Fl_Menu_Item* chosen = nullptr;
-    Fl_Widget* focused = Fl::focus();
-    if (Fl::event() != FL_PUSH && focused != nullptr && focused->window() != nullptr) {
-        const bool isWindow = focused->as_window() != nullptr;
-        const int x = isWindow ? 0 : focused->x();
-        const int y = isWindow ? 0 : focused->y() + focused->h();
-        chosen = menu.front().popup(x, y);
-    } else {
-        chosen = menu.front().popup(Fl::event_x(), Fl::event_y());
-    }
+    // Every window here has the one scale.
+    const MenuPlace& place = menuPlace();
+    const Fl_Menu_Item* chosen = menu.front().popup(scale_.pixels(place.x), scale_.pixels(place.y));
     return chosen == nullptr ? forms::noMenuItem : static_cast<int>(chosen - menu.data());
 }
 
-int FltkPort::messageBox(std::string_view prompt, std::string_view title, int) {
+void FltkPort::messageBox(std::string_view prompt, std::string_view title, forms::MessageKind) {
     const std::string text(prompt);
     const std::string caption(title);
     const char* closeLabel = fl_close;
@@ -93,14 +82,12 @@ int FltkPort::messageBox(std::string_view prompt, std::string_view title, int) {
     fl_message_title(caption.c_str());
     fl_message("%s", text.c_str());
     fl_close = closeLabel;
-    return forms::messageBoxAnswerOk;
 }
 
-void FltkPort::shellExecute(forms::WindowHandle, std::string_view, std::string_view file, std::string_view,
-                            std::string_view, int) {
+void FltkPort::openLink(forms::WindowHandle, std::string_view target) {
     std::string program = "xdg-open";
-    std::string target(file);
-    char* arguments[] = {program.data(), target.data(), nullptr};
+    std::string file(target);
+    char* arguments[] = {program.data(), file.data(), nullptr};
     pid_t child = 0;
     // A failure to start it is ignored: the link simply does not open.
     posix_spawnp(&child, program.c_str(), nullptr, nullptr, arguments, environ);
@@ -110,14 +97,13 @@ void FltkPort::showModal(forms::Form& form) {
     auto window = createWindow(form);
     window->set_modal();
     window->show();
-    window->focusFirstStop();
     while (window->shown()) {
         Fl::wait();
     }
 }
 
 void FltkPort::onCloseBox(Fl_Widget* widget, void* port) {
-    static_cast<FltkPort*>(port)->closeBox(*static_cast<FormWindow*>(widget));
+    static_cast<FltkPort*>(port)->closeBox(static_cast<FormWindow*>(widget)->controller());
 }
 
 }  // namespace pruhomat::fltk

@@ -25,10 +25,9 @@ public:
     // To the clipboard and the primary selection alike.
     void copyText(std::string_view text) override;
     int popupMenu(std::span<const forms::MenuItem> items) override;
-    int messageBox(std::string_view prompt, std::string_view title, int style) override;
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override;
     // xdg-open, started with an argument vector and never waited for.
-    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                      std::string_view parameters, std::string_view directory, int showCommand) override;
+    void openLink(forms::WindowHandle owner, std::string_view target) override;
     void showModal(forms::Form& form) override;
 
 protected:

@@ -15,10 +15,10 @@ using forms::Key;
 using FlKeyName = forms::KeyName<int>;
 
 // The keypad's Enter is Enter; its digits come as the text typed.
-constexpr std::array<FlKeyName, 12> namedKeys{{
+constexpr std::array<FlKeyName, 13> namedKeys{{
     {FL_Tab, Key::Tab}, {FL_Left, Key::Left}, {FL_Right, Key::Right}, {FL_Up, Key::Up},
     {FL_Down, Key::Down}, {FL_Home, Key::Home}, {FL_End, Key::End}, {' ', Key::Space},
-    {FL_Enter, Key::Enter}, {FL_KP_Enter, Key::Enter}, {FL_Escape, Key::Escape}, {FL_Menu, Key::Menu},
+    {FL_Enter, Key::Enter}, {FL_KP_Enter, Key::Enter}, {FL_Escape, Key::Escape}, {FL_Menu, Key::Menu}, {FL_F + 10, Key::F10},
 }};
 
 }  // namespace
@@ -28,9 +28,6 @@ std::optional<forms::KeyInput> keyOfEvent() {
     forms::KeyInput press;
     press.control = Fl::event_state(FL_CTRL) != 0;
     press.shift = Fl::event_state(FL_SHIFT) != 0;
-    if (flKey == FL_F + 10 && press.shift) {
-        return forms::KeyInput{Key::Menu};
-    }
     if (const auto* named = std::ranges::find(namedKeys, flKey, &FlKeyName::native); named != namedKeys.end()) {
         press.key = named->key;
         return press;

@@ -26,7 +26,7 @@ Fl_RGB_Image* ImageCache::picture(ImageId id) {
         return nullptr;
     }
     Entry& entry = pictures_.at(static_cast<std::size_t>(id));
-    return entry.image ? entry.image.get() : convert(scaledForDpi(onFace(image(id), face_), dpi_), entry);
+    return entry.image ? entry.image.get() : convert(shownPicture(id, dpi_, face_), entry);
 }
 
 Fl_RGB_Image* ImageCache::icon(int size) { return convert(windowIcon(size), icons_.at(size == 16 ? 0 : 1)); }
@@ -74,17 +74,14 @@ void FrameGroup::draw() {
         }
     }
     draw_children();
-    if (markWidth_ > 0 && markHeight_ > 0) {
-        draw_focus(FL_NO_BOX, x() + markLeft_, y() + markTop_, markWidth_, markHeight_);
+    if (!mark_.isEmpty()) {
+        draw_focus(FL_NO_BOX, x() + mark_.left, y() + mark_.top, mark_.width, mark_.height);
     }
 }
 
-void FrameGroup::setFocusMark(int left, int top, int width, int height) {
-    if (left != markLeft_ || top != markTop_ || width != markWidth_ || height != markHeight_) {
-        markLeft_ = left;
-        markTop_ = top;
-        markWidth_ = width;
-        markHeight_ = height;
+void FrameGroup::setFocusMark(const forms::Rect& mark) {
+    if (mark != mark_) {
+        mark_ = mark;
         redraw();
     }
 }

@@ -22,6 +22,9 @@ public:
     ImageCache& operator=(const ImageCache&) = delete;
 
     Fl_RGB_Image* picture(ImageId id);
+    // A picture's size as shown, without making it; 0 for no picture.
+    int width(ImageId id) const { return id == ImageId::NoImage ? 0 : shownWidth(id, dpi_); }
+    int height(ImageId id) const { return id == ImageId::NoImage ? 0 : shownHeight(id, dpi_); }
     Fl_RGB_Image* icon(int size);
 
 private:
@@ -59,7 +62,7 @@ public:
     FrameGroup(int x, int y, int width, int height);
 
     // In pixels from the frame's corner; an empty mark draws none.
-    void setFocusMark(int left, int top, int width, int height);
+    void setFocusMark(const forms::Rect& mark);
 
     // Keys go to the window, which has the core decide; no navigation of FLTK's own.
     int handle(int event) override;
@@ -68,10 +71,7 @@ protected:
     void draw() override;
 
 private:
-    int markLeft_ = 0;
-    int markTop_ = 0;
-    int markWidth_ = 0;
-    int markHeight_ = 0;
+    forms::Rect mark_;
 };
 
 Fl_Color toFlColor(const forms::Paint& paint);

@@ -34,16 +34,11 @@ TEST_F(AboutDialog, LinksOpenInTheShellAndKeepTheDialogOpen) {
     };
     click("Info_pr");
     EXPECT_TRUE(port.unloadedForms.empty());
-    ASSERT_EQ(port.shellCalls.size(), 3u);
-    const ShellCall& home = port.shellCalls[0];
-    EXPECT_EQ(home.parent, separatorHandle);
-    EXPECT_EQ(home.operation, "open");
-    EXPECT_EQ(home.file, "http://zelvotron.example/www/zelvotron/Index.htm");
-    EXPECT_EQ(home.parameters, "");
-    EXPECT_EQ(home.directory, "");
-    EXPECT_EQ(home.showCommand, 1);
-    EXPECT_EQ(port.shellCalls[1].file, "mailto:autor@zelvotron.example");
-    EXPECT_EQ(port.shellCalls[2].file, "mailto:autor@zelvotron.example");
+    ASSERT_EQ(port.links.size(), 3u);
+    EXPECT_EQ(port.links[0].owner, separatorHandle);
+    EXPECT_EQ(port.links[0].target, "http://zelvotron.example/www/zelvotron/Index.htm");
+    EXPECT_EQ(port.links[1].target, "mailto:autor@zelvotron.example");
+    EXPECT_EQ(port.links[2].target, "mailto:autor@zelvotron.example");
 }
 
 TEST_F(AboutDialog, AClickAnywhereInALinkFrameRaisesIt) {
@@ -54,8 +49,8 @@ TEST_F(AboutDialog, AClickAnywhereInALinkFrameRaisesIt) {
         forms::clickAt(about, separator.left + 10, separator.top + 10);
     };
     click("Info_pr");
-    ASSERT_EQ(port.shellCalls.size(), 1u);
-    EXPECT_EQ(port.shellCalls[0].file, "mailto:autor@zelvotron.example");
+    ASSERT_EQ(port.links.size(), 1u);
+    EXPECT_EQ(port.links[0].target, "mailto:autor@zelvotron.example");
 }
 
 TEST_F(AboutDialog, InfoReachedWhileShownLeavesTheDialogAlone) {

@@ -27,7 +27,7 @@ TEST_F(ColourEntry, ZeroRuleRefusesBlackOnBandOne) {
         ASSERT_EQ(port.messageBoxes.size(), 1u);
         EXPECT_EQ(port.messageBoxes[0].prompt, "Hodnotu '0' nelze v prvním poli použít...");
         EXPECT_EQ(port.messageBoxes[0].title, "O Programu...");
-        EXPECT_EQ(port.messageBoxes[0].style, 64);
+        EXPECT_EQ(port.messageBoxes[0].kind, forms::MessageKind::Information);
         EXPECT_EQ(state().num1, 9);
         EXPECT_TRUE(shown("p19"));
         EXPECT_FALSE(shown("p10"));

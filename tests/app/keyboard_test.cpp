@@ -271,9 +271,9 @@ TEST(Keyboard, TheAboutDialogTabsToItsLinksAndOpensThem) {
     };
     forms::click(keyed.form(), "Info_pr");
     EXPECT_EQ(visited, (std::vector<std::string>{"Frame2", "Frame3", "cmdOK"}));
-    ASSERT_EQ(keyed.session.calls.shellCalls.size(), 2u);
-    EXPECT_EQ(keyed.session.calls.shellCalls[0].file, homePageUrl);
-    EXPECT_EQ(keyed.session.calls.shellCalls[1].file, mailLink);
+    ASSERT_EQ(keyed.session.calls.links.size(), 2u);
+    EXPECT_EQ(keyed.session.calls.links[0].target, homePageUrl);
+    EXPECT_EQ(keyed.session.calls.links[1].target, mailLink);
 }
 
 }  // namespace

@@ -39,15 +39,25 @@ protected:
     }
 };
 
+// Right after start, before any other key or click: the palette has the keyboard.
+TEST_F(KeyboardEntry, FromTheStartTheKeysAloneEnterAResistor) {
+    keys({XK_Right, XK_1, XK_Right, XK_0, XK_Right, XK_0, XK_Right, XK_2, XK_Right, XK_s});
+    pressChord(window(), {XK_Control_L, XK_Return});
+    EXPECT_EQ(caption("vysl"), "10");
+    EXPECT_TRUE(shown("kohm"));
+    EXPECT_EQ(caption("presn"), "10");
+}
+
 TEST_F(KeyboardEntry, FiveBandResistorFromTheKeysAloneReachesTheClipboard) {
-    const Capture unfocused = capture(window());
-    ASSERT_TRUE(tabToThePalette());
-    const Capture onFirstRow = capture(window());
-    EXPECT_GT(outlineChanges(unfocused, onFirstRow, 0), 20) << "a dotted rectangle round the first row";
+    ASSERT_EQ(Fl::focus(), &window()) << "the palette has the keyboard from the start";
+    const Capture atStart = capture(window());
     key(XK_Down);
     const Capture onSecondRow = capture(window());
-    EXPECT_GT(outlineChanges(unfocused, onSecondRow, 1), 20) << "the rectangle moved down a row";
-    EXPECT_GT(outlineChanges(onFirstRow, onSecondRow, 0), 20) << "and left the first";
+    EXPECT_GT(outlineChanges(atStart, onSecondRow, 1), 20) << "the first key shows a dotted rectangle";
+    key(XK_Up);
+    const Capture onFirstRow = capture(window());
+    EXPECT_GT(outlineChanges(onSecondRow, onFirstRow, 0), 20) << "the rectangle moved up a row";
+    EXPECT_GT(outlineChanges(atStart, onFirstRow, 0), 20) << "and was hidden at start";
 
     key(XK_Tab);
     key(XK_space);

@@ -32,9 +32,8 @@ private:
 
 class RecordedSession final : public Session {
 public:
-    int messageBox(std::string_view, std::string_view, int) override { return messageBoxAnswerOk; }
-    void shellExecute(WindowHandle, std::string_view, std::string_view, std::string_view, std::string_view,
-                      int) override {}
+    void messageBox(std::string_view, std::string_view, MessageKind) override {}
+    void openLink(WindowHandle, std::string_view) override {}
     void showModal(Form&) override {}
     void copyText(std::string_view) override {}
     int popupMenu(std::span<const MenuItem>) override { return noMenuItem; }

@@ -32,13 +32,10 @@ private:
 // whileModal acts in it.
 class HeadlessSession final : public forms::Session {
 public:
-    int messageBox(std::string_view prompt, std::string_view title, int style) override {
-        return calls.messageBox(prompt, title, style);
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override {
+        calls.messageBox(prompt, title, kind);
     }
-    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                      std::string_view parameters, std::string_view directory, int showCommand) override {
-        calls.shellExecute(parent, operation, file, parameters, directory, showCommand);
-    }
+    void openLink(forms::WindowHandle owner, std::string_view target) override { calls.openLink(owner, target); }
     void showModal(forms::Form& form) override {
         HeadlessView dialog(*this, form);
         calls.modalForms.push_back(form.looks().name);

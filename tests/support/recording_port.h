@@ -13,31 +13,24 @@ namespace pruhomat::testing {
 struct MessageBoxCall {
     std::string prompt;
     std::string title;
-    int style;
+    forms::MessageKind kind;
 };
 
-struct ShellCall {
-    forms::WindowHandle parent;
-    std::string operation;
-    std::string file;
-    std::string parameters;
-    std::string directory;
-    int showCommand;
+struct LinkCall {
+    forms::WindowHandle owner;
+    std::string target;
 };
 
 // Stands in for a front-end: records every call. While a form is shown modally, whileModal
 // acts as the user inside it.
 class RecordingPort : public forms::PlatformPort {
 public:
-    int messageBox(std::string_view prompt, std::string_view title, int style) override {
-        messageBoxes.push_back({std::string(prompt), std::string(title), style});
-        return forms::messageBoxAnswerOk;
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override {
+        messageBoxes.push_back({std::string(prompt), std::string(title), kind});
     }
 
-    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                      std::string_view parameters, std::string_view directory, int showCommand) override {
-        shellCalls.push_back({parent, std::string(operation), std::string(file), std::string(parameters),
-                              std::string(directory), showCommand});
+    void openLink(forms::WindowHandle owner, std::string_view target) override {
+        links.push_back({owner, std::string(target)});
     }
 
     void showModal(forms::Form& form) override {
@@ -67,7 +60,7 @@ public:
     static constexpr forms::WindowHandle handleBase = 0x10000;
 
     std::vector<MessageBoxCall> messageBoxes;
-    std::vector<ShellCall> shellCalls;
+    std::vector<LinkCall> links;
     std::vector<std::string> modalForms;
     std::vector<std::string> copiedTexts;
     std::vector<std::vector<std::string>> menus;

@@ -1,0 +1,130 @@
+#include "window_controller.h"
+
+namespace pruhomat::forms {
+
+bool takesPointerItself(ControlKind kind) {
+    return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton || kind == ControlKind::CheckBox ||
+           kind == ControlKind::TextBox || kind == ControlKind::ComboBox;
+}
+
+Rect placeWindow(Placement placement, int width, int height, const Rect& workArea, const Rect* owner) {
+    const Rect& around = placement == Placement::CentreOnOwner && owner != nullptr ? *owner : workArea;
+    return {around.left + (around.width - width) / 2, around.top + (around.height - height) / 2, width, height};
+}
+
+WindowController::WindowController(Session& session, Form& form, NativeWindow& native, PixelScale scale)
+    : session_(session), form_(form), native_(native), scale_(scale) {
+    session_.opened(*this);
+}
+
+WindowController::~WindowController() { session_.closed(*this); }
+
+void WindowController::syncChanges() {
+    bool marksMoved = false;
+    for (const std::size_t index : form_.changedControls()) {
+        const std::uint8_t changed = form_.changedProperties(index);
+        marksMoved = marksMoved || (changed & FocusMarkProperty) != 0;
+        native_.applyChange(index, changed);
+    }
+    form_.clearChanges();
+    if (marksMoved) {
+        refreshFocusMarks();
+    }
+}
+
+Rect WindowController::pixelBox(std::size_t index, bool inContainer, int pictureWidth, int pictureHeight) const {
+    Rect box = scale_.box(form_.controls().at(index).rect(), pictureWidth, pictureHeight);
+    const Rect onForm = form_.rectOnForm(index);
+    if (!inContainer) {
+        box.left = scale_.pixels(onForm.left);
+        box.top = scale_.pixels(onForm.top);
+    }
+    return box;
+}
+
+void WindowController::opened() {
+    cuesShown_ = false;
+    focusOn(nextTabStop(form_, noControl, false));
+}
+
+bool WindowController::keyPressed(const KeyInput& key) {
+    cuesShown_ = true;
+    const KeyOutcome outcome = session_.keyPressed(*this, focused_, key);
+    if (session_.isOpen(*this)) {
+        if (outcome.focus != noControl) {
+            focusOn(outcome.focus);
+        }
+        refreshFocusMarks();
+    }
+    return outcome.handled;
+}
+
+void WindowController::focusMovedTo(std::size_t index) {
+    if (index != focused_) {
+        focused_ = index;
+        refreshFocusMarks();
+    }
+}
+
+void WindowController::focusOn(std::size_t index) {
+    if (index == noControl) {
+        return;
+    }
+    focused_ = index;
+    native_.focusNative(index);
+    refreshFocusMarks();
+}
+
+// The focused frame's mark, the whole frame where its control names no place, once the keyboard
+// has been used in the window.
+Rect WindowController::focusMarkOf(std::size_t frame) const {
+    if (frame != focused_ || !cuesShown_ || form_.controls()[frame].kind() != ControlKind::Frame) {
+        return {};
+    }
+    const Rect& mark = form_.controls()[frame].focusMark();
+    if (mark.isEmpty()) {
+        const Rect& whole = form_.controls()[frame].rect();
+        return {0, 0, scale_.pixels(whole.width), scale_.pixels(whole.height)};
+    }
+    return {scale_.pixels(mark.left), scale_.pixels(mark.top), scale_.pixels(mark.width), scale_.pixels(mark.height)};
+}
+
+void WindowController::refreshFocusMarks() {
+    if (markedFrame_ != noControl && markedFrame_ != focused_) {
+        native_.showFocusMark(markedFrame_, {});
+    }
+    markedFrame_ = noControl;
+    if (focused_ != noControl && form_.controls()[focused_].kind() == ControlKind::Frame) {
+        markedFrame_ = focused_;
+        native_.showFocusMark(focused_, focusMarkOf(focused_));
+    }
+}
+
+bool WindowController::pointerPressed(int x, int y) {
+    const std::size_t hit = form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y));
+    if (hit != noControl && takesPointerItself(form_.controls()[hit].kind())) {
+        return false;
+    }
+    pointer_.press(hit);
+    return true;
+}
+
+void WindowController::pointerReleased(int x, int y) {
+    const std::size_t clicked = pointer_.release(form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y)));
+    if (clicked != noControl) {
+        session_.click(*this, clicked);
+    }
+}
+
+void WindowController::clicked(std::size_t index) {
+    focusMovedTo(index);
+    session_.click(*this, index);
+}
+
+void WindowController::edited(std::size_t index, std::string_view text) { session_.edited(*this, index, text); }
+
+void WindowController::chosen(std::size_t index, int item) { session_.chosen(*this, index, item); }
+
+void WindowController::contextMenuAt(int x, int y) { session_.contextMenu(*this, scale_.twipsAt(x), scale_.twipsAt(y)); }
+
+}  // namespace pruhomat::forms
