@@ -59,6 +59,27 @@ bool Form::isShown(const Control& control) const {
     }
 }
 
+bool Form::isHeardAlone(std::size_t index) const {
+    const Control& control = controls_.at(index);
+    if (!isShown(control) || control.partOfAnother) {
+        return false;
+    }
+    const Rect& own = control.rect();
+    for (const std::size_t sibling : children(control.parent())) {
+        if (sibling == index) {
+            break;
+        }
+        const Rect& front = controls_[sibling].rect();
+        const bool covers = front.left <= own.left && front.top <= own.top &&
+                            front.left + front.width >= own.left + own.width &&
+                            front.top + front.height >= own.top + own.height;
+        if (controls_[sibling].visible() && covers) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
     for (const std::size_t index : children(parent)) {
         const Control& candidate = controls_[index];

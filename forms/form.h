@@ -56,6 +56,9 @@ public:
 
     // Shown on screen: visible itself and inside visible containers.
     bool isShown(const Control& control) const;
+    // What a screen reader meets on its own: shown, not read out with another control, and not
+    // wholly behind a shown control in front of it (of a stack of pictures, the front one).
+    bool isHeardAlone(std::size_t index) const;
 
     // The front-most shown control at a point of the client area (twips), looking into frames;
     // noControl where the point hits the form itself.

@@ -109,10 +109,13 @@ bool WindowController::pointerPressed(int x, int y) {
     return true;
 }
 
-void WindowController::pointerReleased(int x, int y) {
-    const std::size_t clicked = pointer_.release(form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y)));
-    if (clicked != noControl) {
-        session_.click(*this, clicked);
+std::size_t WindowController::pointerReleased(int x, int y) {
+    return pointer_.release(form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y)));
+}
+
+void WindowController::click(std::size_t index) {
+    if (index != noControl) {
+        session_.click(*this, index);
     }
 }
 

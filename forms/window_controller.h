@@ -52,6 +52,7 @@ public:
     // Forgets what was set before the native controls were made.
     void built() { form_.clearChanges(); }
 
+    Session& session() { return session_; }
     const PixelScale& scale() const { return scale_; }
     void setScale(PixelScale scale) { scale_ = scale; }
     // A control's box in pixels on the window's client area, or, with inContainer, from its
@@ -71,8 +72,11 @@ public:
     // A press at a point of the client area (pixels); false where the control there takes the
     // pointer itself, so the toolkit's own handling goes on.
     bool pointerPressed(int x, int y);
-    // The release: the click, where it is over the control pressed.
-    void pointerReleased(int x, int y);
+    // The release: the control it clicks, where it is over the control pressed, else noControl.
+    std::size_t pointerReleased(int x, int y);
+    // A click on a control as the pointer makes it, then every window brought up to date;
+    // noControl clicks nothing.
+    void click(std::size_t index);
     void pointerLost() { pointer_.cancel(); }
     bool pointerHeld() const { return pointer_.active(); }
     // What the user did to a control the toolkit handles itself, the window brought up to date.

@@ -163,7 +163,7 @@ bool FormWindow::pointerEvent(int event) {
         return false;
     }
     if (event == FL_RELEASE) {
-        controller_.pointerReleased(Fl::event_x(), Fl::event_y());
+        controller_.click(controller_.pointerReleased(Fl::event_x(), Fl::event_y()));
     }
     return true;
 }

@@ -32,7 +32,8 @@ bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 // Everything but the name, role and state is the system's standard object's.
 class AccessibleControl final : public IAccessible {
 public:
-    AccessibleControl(IAccessible* standard, const forms::Control& control) : standard_(standard), control_(control) {}
+    AccessibleControl(IAccessible* standard, HWND window, TargetOfWindow targetOf)
+        : standard_(standard), window_(window), targetOf_(targetOf) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
@@ -67,90 +68,121 @@ public:
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!isSelf(child)) {
-            return standard_->get_accName(child, name);
+        const forms::Control* control = self(child);
+        if (control == nullptr) {
+            return forward(&IAccessible::get_accName, child, name);
         }
-        const std::string& text = control_.accessibleName().empty() ? control_.caption() : control_.accessibleName();
+        const std::string& text = control->accessibleName().empty() ? control->caption() : control->accessibleName();
         *name = SysAllocString(wide(text).c_str());
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!isSelf(child)) {
-            return standard_->get_accRole(child, role);
+        const forms::Control* control = self(child);
+        if (control == nullptr) {
+            return forward(&IAccessible::get_accRole, child, role);
         }
         role->vt = VT_I4;
-        role->lVal = roleOf(control_);
+        role->lVal = roleOf(*control);
         return S_OK;
     }
+    // What is behind another control, or read with one, is invisible to a reader.
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        const HRESULT result = standard_->get_accState(child, state);
-        if (SUCCEEDED(result) && isSelf(child) && state->vt == VT_I4 && control_.accessibleSelected()) {
+        const HRESULT result = forward(&IAccessible::get_accState, child, state);
+        const AccessibleTarget target = targetOf_(window_);
+        if (FAILED(result) || !isSelf(child) || state->vt != VT_I4 || target.form == nullptr) {
+            return result;
+        }
+        if (target.form->controls()[target.index].accessibleSelected()) {
             state->lVal |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED;
+        }
+        if (!target.form->isHeardAlone(target.index)) {
+            state->lVal |= STATE_SYSTEM_INVISIBLE;
         }
         return result;
     }
 
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return forward(&IAccessible::get_accParent, parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return forward(&IAccessible::get_accChildCount, count);
+    }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        return standard_->get_accChild(child, object);
+        return forward(&IAccessible::get_accChild, child, object);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return standard_->get_accValue(child, value);
+        return forward(&IAccessible::get_accValue, child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return standard_->get_accDescription(child, text);
+        return forward(&IAccessible::get_accDescription, child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return standard_->get_accHelp(child, help);
+        return forward(&IAccessible::get_accHelp, child, help);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return standard_->get_accHelpTopic(file, child, topic);
+        return forward(&IAccessible::get_accHelpTopic, file, child, topic);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return standard_->get_accKeyboardShortcut(child, shortcut);
+        return forward(&IAccessible::get_accKeyboardShortcut, child, shortcut);
     }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return forward(&IAccessible::get_accFocus, child); }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return standard_->get_accSelection(children);
+        return forward(&IAccessible::get_accSelection, children);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return standard_->get_accDefaultAction(child, action);
+        return forward(&IAccessible::get_accDefaultAction, child, action);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override { return standard_->accSelect(flags, child); }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return forward(&IAccessible::accSelect, flags, child);
+    }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
-        return standard_->accLocation(left, top, width, height, child);
+        return forward(&IAccessible::accLocation, left, top, width, height, child);
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return standard_->accNavigate(direction, start, end);
+        return forward(&IAccessible::accNavigate, direction, start, end);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return standard_->accHitTest(x, y, child);
+        return forward(&IAccessible::accHitTest, x, y, child);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard_->accDoDefaultAction(child);
+        return forward(&IAccessible::accDoDefaultAction, child);
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return standard_->put_accName(child, name); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return forward(&IAccessible::put_accName, child, name);
+    }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return standard_->put_accValue(child, value);
+        return forward(&IAccessible::put_accValue, child, value);
     }
 
 private:
     ~AccessibleControl() = default;
 
+    // The control itself, asked for; null for a child of its or once its window is gone.
+    const forms::Control* self(const VARIANT& child) const {
+        const AccessibleTarget target = targetOf_(window_);
+        return isSelf(child) && target.form != nullptr ? &target.form->controls()[target.index] : nullptr;
+    }
+
+    // The standard object's answer while the window lives.
+    template <typename Method, typename... Arguments>
+    HRESULT forward(Method method, Arguments... arguments) {
+        return IsWindow(window_) ? (standard_->*method)(arguments...) : CO_E_OBJNOTCONNECTED;
+    }
+
     LONG references_ = 1;
     IAccessible* standard_;
-    const forms::Control& control_;
+    HWND window_;
+    TargetOfWindow targetOf_;
 };
 
 }  // namespace
 
-LRESULT accessibleObjectFor(HWND window, const forms::Control& control, WPARAM flags) {
+LRESULT accessibleObjectFor(HWND window, WPARAM flags, TargetOfWindow targetOf) {
     IAccessible* standard = nullptr;
     if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* object = new AccessibleControl(standard, control);
+    auto* object = new AccessibleControl(standard, window, targetOf);
     const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, object);
     object->Release();
     return result;

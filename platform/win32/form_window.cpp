@@ -10,6 +10,7 @@
 
 #include "accessible_control.h"
 #include "dpi.h"
+#include "images.h"
 #include "text.h"
 
 namespace pruhomat::win32 {
@@ -25,55 +26,48 @@ constexpr int captionIndent = 8;
 // What a drop-down list's field adds round its text, in pixels at 96 dots per inch, before
 // the system says what it draws.
 constexpr int comboFieldBorders = 6;
-// The face the system keeps for its own dialogs: Tahoma, or its like, with every Czech letter.
-constexpr wchar_t dialogFace[] = L"MS Shell Dlg 2";
-// Where the system's dialog face lacks a letter the program shows (Wine's Tahoma has no Ω), the
-// face its own windows use instead.
-constexpr wchar_t spareDialogFace[] = L"MS Sans Serif";
-constexpr wchar_t lettersShown[] = L"ÁČĚŘŠŮŽáčěřšůžΩ±";
-constexpr double dialogPoints = 8;
+
+// By forms::SystemColour.
+constexpr std::array<int, 5> systemColours{COLOR_BTNFACE, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                           COLOR_INACTIVEBORDER};
+
+int systemColour(forms::SystemColour colour) { return systemColours.at(static_cast<std::size_t>(colour)); }
 
 Rgb faceColour() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     return {GetRValue(face), GetGValue(face), GetBValue(face)};
 }
 
-void setFace(LOGFONTW& looks, std::wstring_view face) {
-    std::ranges::fill(looks.lfFaceName, L'\0');
-    face.substr(0, LF_FACESIZE - 1).copy(looks.lfFaceName, LF_FACESIZE - 1);
-}
-
-bool drawsEvery(HFONT font, std::wstring_view letters) {
-    HDC context = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(context, font);
-    std::wstring glyphs(letters.size(), L'\0');
-    GetGlyphIndicesW(context, letters.data(), static_cast<int>(letters.size()), reinterpret_cast<WORD*>(glyphs.data()),
-                     GGI_MARK_NONEXISTING_GLYPHS);
-    SelectObject(context, previous);
-    ReleaseDC(nullptr, context);
-    return glyphs.find(static_cast<wchar_t>(0xFFFF)) == std::wstring::npos;
-}
-
-// The face a font was given by the system, which may be a substitute of its own choosing.
-bool hasFace(HFONT font, const std::wstring& face) {
-    HDC context = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(context, font);
-    wchar_t given[LF_FACESIZE]{};
-    GetTextFaceW(context, LF_FACESIZE, given);
-    SelectObject(context, previous);
-    ReleaseDC(nullptr, context);
-    return lstrcmpiW(given, face.c_str()) == 0;
-}
-
 COLORREF colourRef(const forms::Paint& paint) {
     if (const auto* rgb = std::get_if<Rgb>(&paint)) {
         return RGB(rgb->red, rgb->green, rgb->blue);
     }
-    return GetSysColor(static_cast<int>(std::get<forms::SystemColour>(paint)));
+    return GetSysColor(systemColour(std::get<forms::SystemColour>(paint)));
 }
 
 // Static styles in the order of forms::Alignment.
 constexpr std::array<DWORD, 3> labelAlignments{SS_LEFT, SS_RIGHT, SS_CENTER};
+
+// The class and styles of the native control for each forms::ControlKind. Every label takes
+// the pointer, so that no click reaches a control behind it.
+struct NativeKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+    bool aligned;     // takes the label alignment styles
+    bool subclassed;  // the system's own class, made to answer as the core says
+};
+
+constexpr std::array<NativeKind, 8> nativeKinds{{
+    {frameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, false, false},
+    {L"STATIC", SS_NOTIFY | SS_NOPREFIX, 0, true, true},
+    {pictureClass, 0, 0, false, false},
+    {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, false, false},
+    {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON, 0, false, false},
+    {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0, false, false},
+    {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, false, true},
+    {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, false, true},
+}};
 
 }  // namespace
 
@@ -98,7 +92,11 @@ void FormWindow::registerClasses() {
 }
 
 FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session)
-    : form_(form), pictures_(pictures), session_(session), handles_(form.controls().size(), nullptr) {
+    : form_(form),
+      pictures_(pictures),
+      handles_(form.controls().size(), nullptr),
+      adapters_(form.controls().size(), Adapter{this, 0}),
+      controller_(session, form, *this, forms::PixelScale(forms::PixelScale::standardDpi)) {
     registerClasses();
     const bool isDialog = form.looks().border == forms::FormBorder::FixedDialog;
     const DWORD style = isDialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
@@ -106,34 +104,40 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
     const DWORD extendedStyle = WS_EX_CONTROLPARENT | (isDialog ? WS_EX_DLGMODALFRAME : 0);
     window_ = CreateWindowExW(extendedStyle, formClass, wide(form.looks().caption).c_str(), style, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
-    scale_ = forms::PixelScale(static_cast<int>(windowDpi(window_)));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(16)));
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(32)));
+    controller_.setScale(forms::PixelScale(static_cast<int>(windowDpi(window_))));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(windowIconSizes[0])));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(windowIconSizes[1])));
     createChildren(forms::noControl, window_);
     addWindowMenu();
     // Fonts first: a new font sets a drop-down list's field height anew.
-    applyFonts();
+    for (std::size_t index = 0; index < handles_.size(); ++index) {
+        applyFont(index);
+    }
     applyGeometry();
-    form_.clearChanges();
-    session_.opened(*this);
+    controller_.built();
 }
 
 FormWindow::~FormWindow() {
-    session_.closed(*this);
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
     for (const auto& [colour, brush] : brushes_) {
         DeleteObject(brush);
     }
-    releaseFonts();
 }
 
-void FormWindow::releaseFonts() {
-    for (const auto& [looks, font] : fonts_) {
-        DeleteObject(font);
-    }
-    fonts_.clear();
+forms::WindowHandle FormWindow::nativeHandle(std::size_t index) {
+    return reinterpret_cast<forms::WindowHandle>(index == forms::noControl ? window_ : handles_.at(index));
+}
+
+// Every child window of a form's window points to its adapter.
+const FormWindow::Adapter* FormWindow::adapterOf(HWND child) {
+    return child == nullptr ? nullptr : reinterpret_cast<const Adapter*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+}
+
+AccessibleTarget FormWindow::targetOf(HWND child) {
+    const Adapter* adapter = IsWindow(child) ? adapterOf(child) : nullptr;
+    return adapter == nullptr ? AccessibleTarget{} : AccessibleTarget{&adapter->window->form(), adapter->index};
 }
 
 // Each container's children are created and then stacked front first, which is also the tab order.
@@ -150,67 +154,46 @@ void FormWindow::createChildren(std::size_t parent, HWND parentWindow) {
     }
 }
 
-// The class and styles of the native control that shows a control.
-FormWindow::NativeKind FormWindow::nativeKind(std::size_t index) const {
-    const forms::Control& control = form_.controls()[index];
-    switch (control.kind()) {
-        case ControlKind::Frame:
-            return {frameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-        case ControlKind::Label:
-            // Every label takes the pointer, so that no click reaches a control behind it.
-            return {L"STATIC",
-                    SS_NOTIFY | SS_NOPREFIX | labelAlignments.at(static_cast<std::size_t>(control.alignment))};
-        case ControlKind::PictureBox:
-            return {pictureClass, 0};
-        case ControlKind::CommandButton:
-            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))};
-        case ControlKind::OptionButton: {
-            const DWORD group = forms::startsOptionGroup(form_, index) ? WS_GROUP : 0;
-            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | BS_RADIOBUTTON) | group};
-        }
-        case ControlKind::TextBox:
-            return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::ComboBox:
-            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
-        case ControlKind::CheckBox:
-            break;
-    }
-    return {L"BUTTON", WS_TABSTOP | BS_CHECKBOX};
-}
-
 HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
     const forms::Control& control = form_.controls()[index];
-    const NativeKind native = nativeKind(index);
+    const NativeKind& native = nativeKinds[static_cast<std::size_t>(control.kind())];
+    const bool startsGroup = control.kind() == ControlKind::OptionButton && forms::startsOptionGroup(form_, index);
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0) |
-                        (control.enabled() ? 0 : WS_DISABLED) | native.style;
-    const DWORD border = control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0;
-    const DWORD extendedStyle = border | native.extendedStyle;
+                        (control.enabled() ? 0 : WS_DISABLED) | (startsGroup ? WS_GROUP : 0) |
+                        (control.isDefault ? BS_DEFPUSHBUTTON : 0) | native.style |
+                        labelAlignments.at(static_cast<std::size_t>(control.alignment)) * (native.aligned ? 1 : 0);
+    const DWORD extendedStyle = (control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0) | native.extendedStyle;
+    adapters_[index] = {this, index};
+    // The control's identifier is for the dialog manager alone; its messages find it by its data.
     HWND handle = CreateWindowExW(extendedStyle, native.windowClass, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
                                   parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + index)),
-                                  GetModuleHandleW(nullptr), this);
+                                  GetModuleHandleW(nullptr), &adapters_[index]);
+    SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&adapters_[index]));
     if (control.kind() == ControlKind::OptionButton || control.kind() == ControlKind::CheckBox) {
         SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
-    if (control.kind() == ControlKind::Label) {
-        // The static control would report a quick second click as a double click.
+    if (native.subclassed) {
+        // Labels paint and click through it; edit fields and lists only name themselves.
         SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
     }
-    if (control.isInputField()) {
+    if (control.kind() == ControlKind::ComboBox) {
         fillInput(handle, index);
     }
     return handle;
 }
 
 forms::Rect FormWindow::pixelBox(std::size_t index) const {
-    const forms::Control& control = form_.controls()[index];
-    const SIZE picture = Pictures::size(control.picture, scale_.dpi());
-    return scale_.box(control.rect(), picture.cx, picture.cy);
+    const ImageId picture = form_.controls()[index].picture;
+    const int dpi = controller_.scale().dpi();
+    return picture == ImageId::NoImage ? controller_.pixelBox(index, true)
+                                       : controller_.pixelBox(index, true, shownWidth(picture, dpi), shownHeight(picture, dpi));
 }
 
 void FormWindow::applyGeometry() {
-    RECT frame{0, 0, scale_.pixels(form_.looks().clientWidth), scale_.pixels(form_.looks().clientHeight)};
+    const forms::PixelScale& scale = controller_.scale();
+    RECT frame{0, 0, scale.pixels(form_.looks().clientWidth), scale.pixels(form_.looks().clientHeight)};
     adjustWindowRect(frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
-                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), static_cast<UINT>(scale_.dpi()));
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), static_cast<UINT>(scale.dpi()));
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t index = 0; index < handles_.size(); ++index) {
@@ -228,7 +211,7 @@ void FormWindow::applyGeometry() {
 
 // The field's own borders differ between systems: the height given is corrected by what shows.
 void FormWindow::fitListField(HWND list, int height) const {
-    int itemHeight = height - scale_.fromStandard(comboFieldBorders);
+    int itemHeight = height - controller_.scale().fromStandard(comboFieldBorders);
     SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
     RECT field{};
     GetWindowRect(list, &field);
@@ -236,47 +219,17 @@ void FormWindow::fitListField(HWND list, int height) const {
     SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
 }
 
-void FormWindow::applyFonts() {
-    for (std::size_t index = 0; index < handles_.size(); ++index) {
-        SendMessageW(handles_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(form_.controls()[index].font)), FALSE);
+// The font the core chooses for the control's text, which a new caption may change.
+void FormWindow::applyFont(std::size_t index) {
+    HFONT font = fonts_.fontFor(form_.controls()[index], controller_.scale());
+    if (reinterpret_cast<HFONT>(SendMessageW(handles_[index], WM_GETFONT, 0, 0)) != font) {
+        SendMessageW(handles_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-}
-
-// The default dialog font, or a named one, at the window's DPI. Where the system has
-// no font of that name, the dialog face at the same size stands in rather than a substitute
-// that may lack room for the accents of Czech capitals.
-HFONT FormWindow::fontFor(const forms::Font& font) {
-    const auto key = std::make_tuple(font.name, font.points, font.bold, font.charset);
-    const auto found = fonts_.find(key);
-    if (found != fonts_.end()) {
-        return found->second;
-    }
-    // The dialog font is 8 points of the dialog face, as in the system's own dialogs, with the
-    // Central European character set: in the Western one some faces draw Ž without its caron.
-    const double points = font.isDefault() ? dialogPoints : font.points;
-    LOGFONTW looks{};
-    looks.lfHeight = -static_cast<LONG>(std::lround(points * scale_.dpi() / 72));
-    looks.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    looks.lfCharSet = font.isDefault() ? EASTEUROPE_CHARSET : static_cast<BYTE>(font.charset);
-    setFace(looks, font.isDefault() ? std::wstring(dialogFace) : wide(font.name));
-    HFONT created = CreateFontIndirectW(&looks);
-    if (font.isDefault() && !drawsEvery(created, lettersShown)) {
-        DeleteObject(created);
-        setFace(looks, spareDialogFace);
-        created = CreateFontIndirectW(&looks);
-    }
-    if (!font.isDefault() && !hasFace(created, wide(font.name))) {
-        DeleteObject(created);
-        setFace(looks, dialogFace);
-        created = CreateFontIndirectW(&looks);
-    }
-    fonts_.emplace(key, created);
-    return created;
 }
 
 HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
     if (const auto* system = std::get_if<forms::SystemColour>(&paint)) {
-        return GetSysColorBrush(static_cast<int>(*system));
+        return GetSysColorBrush(systemColour(*system));
     }
     const COLORREF colour = colourRef(paint);
     auto found = brushes_.find(colour);
@@ -286,64 +239,58 @@ HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
     return found->second;
 }
 
-void FormWindow::syncChanges() {
-    for (const std::size_t index : form_.changedControls()) {
-        const forms::Control& control = form_.controls()[index];
-        HWND handle = handles_[index];
-        std::uint8_t changed = form_.changedProperties(index);
-        if (control.isInputField()) {
-            syncInput(index, changed);
-            changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
-        }
-        if (changed & forms::EnabledProperty) {
-            EnableWindow(handle, control.enabled() ? TRUE : FALSE);
-        }
-        if (changed & forms::CaptionProperty) {
-            SetWindowTextW(handle, wide(control.caption()).c_str());
-            if (control.kind() == ControlKind::Frame) {
-                // A frame paints its caption itself; the system only stores the text.
-                InvalidateRect(handle, nullptr, TRUE);
-            }
-        }
-        if (changed & forms::LeftProperty) {
-            const forms::Rect box = pixelBox(index);
-            SetWindowPos(handle, nullptr, box.left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        if (changed & forms::ValueProperty) {
-            SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
-        if (changed & forms::VisibleProperty) {
-            ShowWindow(handle, control.visible() ? SW_SHOWNA : SW_HIDE);
-        }
-        if (changed & forms::BackgroundProperty) {
-            InvalidateRect(handle, nullptr, TRUE);
-        }
-        if (changed & forms::FocusMarkProperty) {
-            redrawFocusMark(handle);
-        }
-        if (changed & (forms::AccessibilityProperty | forms::CaptionProperty)) {
-            // A screen reader speaks what changed.
-            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle, OBJID_CLIENT, CHILDID_SELF);
-        }
+void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
+    const forms::Control& control = form_.controls()[index];
+    HWND handle = handles_[index];
+    if (control.isInputField()) {
+        syncInput(index, changed);
+        changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
     }
-    form_.clearChanges();
+    if (changed & forms::EnabledProperty) {
+        EnableWindow(handle, control.enabled() ? TRUE : FALSE);
+    }
+    if (changed & forms::CaptionProperty) {
+        applyFont(index);
+        SetWindowTextW(handle, wide(control.caption()).c_str());
+    }
+    if (changed & forms::LeftProperty) {
+        const forms::Rect box = pixelBox(index);
+        SetWindowPos(handle, nullptr, box.left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (changed & forms::ValueProperty) {
+        SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    if (changed & forms::VisibleProperty) {
+        ShowWindow(handle, control.visible() ? SW_SHOWNA : SW_HIDE);
+    }
+    // A frame paints its caption itself; the system only stores the text.
+    if (changed & (forms::BackgroundProperty | forms::CaptionProperty)) {
+        InvalidateRect(handle, nullptr, TRUE);
+    }
+    if (changed & (forms::AccessibilityProperty | forms::CaptionProperty)) {
+        // A screen reader speaks what changed.
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
-void FormWindow::showCentred() {
-    RECT workArea{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    if (HWND owner = GetWindow(window_, GW_OWNER);
-        owner != nullptr && form_.looks().placement == forms::Placement::CentreOnOwner) {
-        GetWindowRect(owner, &workArea);
-    }
+void FormWindow::showPlaced() {
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT ownerBounds{};
+    HWND owner = GetWindow(window_, GW_OWNER);
+    GetWindowRect(owner, &ownerBounds);
+    const forms::Rect ownerRect{ownerBounds.left, ownerBounds.top, ownerBounds.right - ownerBounds.left,
+                                ownerBounds.bottom - ownerBounds.top};
     RECT bounds{};
     GetWindowRect(window_, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    SetWindowPos(window_, nullptr, workArea.left + (workArea.right - workArea.left - width) / 2,
-                 workArea.top + (workArea.bottom - workArea.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const forms::Rect placed =
+        forms::placeWindow(form_.looks().placement, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                           {area.left, area.top, area.right - area.left, area.bottom - area.top},
+                           owner != nullptr ? &ownerRect : nullptr);
+    SetWindowPos(window_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
+    controller_.opened();
 }
 
 LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -351,51 +298,56 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    auto* owner = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (owner == nullptr) {
+    const LONG_PTR data = GetWindowLongPtrW(window, GWLP_USERDATA);
+    if (data == 0) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
     if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
-        return owner->formMessage(window, message, wParam, lParam);
+        return reinterpret_cast<FormWindow*>(data)->formMessage(window, message, wParam, lParam);
     }
-    const auto index = static_cast<std::size_t>(GetDlgCtrlID(window) - firstControlId);
-    return owner->controlMessage(window, index, message, wParam, lParam);
+    const auto* adapter = reinterpret_cast<const Adapter*>(data);
+    return adapter->window->controlMessage(window, adapter->index, message, wParam, lParam);
+}
+
+// Commands, colours and the system menu, from the form's own controls or those of its frames.
+bool FormWindow::commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    if (message == WM_COMMAND) {
+        // Enter and Esc went to the core as keys; what comes here is a button's click or an
+        // edit field's or a list's notice.
+        if (const Adapter* adapter = lParam != 0 ? adapterOf(reinterpret_cast<HWND>(lParam)) : nullptr) {
+            if (form_.controls()[adapter->index].isInputField()) {
+                inputCommand(adapter->index, HIWORD(wParam));
+            } else if (HIWORD(wParam) == BN_CLICKED) {
+                controller_.clicked(adapter->index);
+            }
+        }
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        result = reinterpret_cast<LRESULT>(controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return result != 0;
+    }
+    return message == WM_SYSCOMMAND && windowMenuCommand(wParam);
 }
 
 LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (commandMessage(message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
-        case WM_COMMAND:
-            // Enter and Esc went to the core as keys; what comes here is a button's click or an
-            // edit field's or a list's notice.
-            if (LOWORD(wParam) >= firstControlId) {
-                const auto index = static_cast<std::size_t>(LOWORD(wParam) - firstControlId);
-                if (form_.controls().at(index).isInputField()) {
-                    inputCommand(index, HIWORD(wParam));
-                } else if (HIWORD(wParam) == BN_CLICKED) {
-                    session_.click(*this, index);
-                }
-            }
-            return 0;
-        case WM_SYSCOMMAND:
-            if (windowMenuCommand(wParam)) {
-                return 0;
-            }
-            break;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            if (const HBRUSH brush = controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(brush);
-            }
-            break;
         case WM_CLOSE:
-            session_.closeBox(*this);
+            controller_.session().closeBox(controller_);
             return 0;
-        case WM_CONTEXTMENU:
+        case WM_CONTEXTMENU: {
             // The keys that ask for the menu reach the core as keys; this is the right button.
-            if (lParam != -1) {
-                session_.contextMenu(*this);
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (lParam != -1 && ScreenToClient(window_, &at)) {
+                controller_.contextMenuAt(at.x, at.y);
             }
             return 0;
+        }
         case WM_SYSCOLORCHANGE:
             // The pictures are drawn anew on the new face colour at the next paint.
             RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -414,20 +366,22 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // The colours of a control's text and background; none for what is no control of the form.
 HBRUSH FormWindow::controlColours(HDC context, HWND controlWindow) {
-    const int id = GetDlgCtrlID(controlWindow);
-    if (id < firstControlId) {
+    const Adapter* adapter = adapterOf(controlWindow);
+    if (adapter == nullptr || adapter->window != this) {
         return nullptr;
     }
-    const forms::Control& control = form_.controls().at(static_cast<std::size_t>(id - firstControlId));
+    const forms::Control& control = form_.controls()[adapter->index];
     SetTextColor(context, colourRef(control.foreground));
     SetBkColor(context, colourRef(control.background()));
     return brushFor(control.background());
 }
 
 void FormWindow::dpiChanged(int dpi, const RECT& suggested) {
-    scale_ = forms::PixelScale(dpi);
-    releaseFonts();
-    applyFonts();
+    controller_.setScale(forms::PixelScale(dpi));
+    fonts_.release();
+    for (std::size_t index = 0; index < handles_.size(); ++index) {
+        applyFont(index);
+    }
     applyGeometry();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     InvalidateRect(window_, nullptr, TRUE);
@@ -446,20 +400,20 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
             paint(window, form_.controls()[index]);
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(fontFor(form_.controls()[index].font));
+            return reinterpret_cast<LRESULT>(fonts_.fontFor(form_.controls()[index], controller_.scale()));
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             redrawFocusMark(window);
             return 0;
         case WM_GETOBJECT:
             if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-                return accessibleObjectFor(window, form_.controls()[index], wParam);
+                return accessibleObjectFor(window, wParam, targetOf);
             }
             break;
         default:
             break;
     }
-    if (pointerMessage(window, index, message, lParam)) {
+    if (pointerMessage(window, message, lParam)) {
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -473,7 +427,7 @@ LRESULT CALLBACK FormWindow::subclassProcedure(HWND window, UINT message, WPARAM
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, subclassProcedure, index);
     } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        return accessibleObjectFor(window, owner->form_.controls()[index], wParam);
+        return accessibleObjectFor(window, wParam, targetOf);
     } else if (isLabel && message == WM_PAINT) {
         // The label paints itself, then the part of a focus rectangle that crosses it.
         PAINTSTRUCT paint{};
@@ -482,34 +436,33 @@ LRESULT CALLBACK FormWindow::subclassProcedure(HWND window, UINT message, WPARAM
         owner->drawFocusMark(context, index);
         EndPaint(window, &paint);
         return 0;
-    } else if (isLabel && owner->pointerMessage(window, index, message, lParam)) {
+    } else if (isLabel && owner->pointerMessage(window, message, lParam)) {
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// Labels, pictures and frames click as a push button does: pressed and released inside the
-// control, however quickly a click follows the last one.
-bool FormWindow::pointerMessage(HWND window, std::size_t index, UINT message, LPARAM lParam) {
+// Labels, pictures and frames click as a push button does: pressed and released over the
+// control the form's hit test finds, however quickly a click follows the last one.
+bool FormWindow::pointerMessage(HWND window, UINT message, LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MapWindowPoints(window, window_, &at, 1);
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            pointer_.press(index);
-            SetCapture(window);
+            if (controller_.pointerPressed(at.x, at.y)) {
+                SetCapture(window);
+            }
             return true;
         case WM_LBUTTONUP: {
-            RECT client{};
-            GetClientRect(window, &client);
-            const bool inside = PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            const std::size_t clicked = pointer_.release(inside ? index : forms::noControl);
+            // The capture goes before the handler runs, which may open a dialog.
+            const std::size_t clicked = controller_.pointerReleased(at.x, at.y);
             ReleaseCapture();
-            if (clicked != forms::noControl) {
-                session_.click(*this, clicked);
-            }
+            controller_.click(clicked);
             return true;
         }
         case WM_CAPTURECHANGED:
-            pointer_.cancel();
+            controller_.pointerLost();
             return false;
         default:
             return false;
@@ -533,7 +486,7 @@ void FormWindow::paint(HWND window, const forms::Control& control) {
 }
 
 void FormWindow::paintFrame(HDC context, RECT client, const forms::Control& control) {
-    auto* previousFont = static_cast<HFONT>(SelectObject(context, fontFor(control.font)));
+    auto* previousFont = static_cast<HFONT>(SelectObject(context, fonts_.fontFor(control, controller_.scale())));
     TEXTMETRICW metrics{};
     GetTextMetricsW(context, &metrics);
     RECT outline = client;
@@ -544,14 +497,14 @@ void FormWindow::paintFrame(HDC context, RECT client, const forms::Control& cont
         SetBkMode(context, OPAQUE);
         SetBkColor(context, colourRef(control.background()));
         SetTextColor(context, colourRef(control.foreground));
-        TextOutW(context, scale_.fromStandard(captionIndent), 0, caption.c_str(),
+        TextOutW(context, controller_.scale().fromStandard(captionIndent), 0, caption.c_str(),
                  static_cast<int>(caption.size()));
     }
     SelectObject(context, previousFont);
 }
 
 void FormWindow::paintPicture(HDC context, const forms::Control& control) {
-    if (HBITMAP bitmap = pictures_.bitmap(control.picture, scale_.dpi(), faceColour())) {
+    if (HBITMAP bitmap = pictures_.bitmap(control.picture, controller_.scale().dpi(), faceColour())) {
         HDC memory = CreateCompatibleDC(context);
         HGDIOBJ previous = SelectObject(memory, bitmap);
         BITMAP size{};

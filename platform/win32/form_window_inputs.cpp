@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include "accessible_control.h"
 #include "text.h"
 
 namespace pruhomat::win32 {
@@ -19,14 +18,10 @@ constexpr UINT windowMenuIdStep = 0x10;
 
 void FormWindow::fillInput(HWND handle, std::size_t index) {
     const forms::Control& control = form_.controls()[index];
-    if (control.kind() == forms::ControlKind::ComboBox) {
-        for (const std::string& item : control.items) {
-            SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
-        }
-        SendMessageW(handle, CB_SETCURSEL, static_cast<WPARAM>(control.selectedItem()), 0);
+    for (const std::string& item : control.items) {
+        SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     }
-    // The system's own controls, with the name and role the core gives them for screen readers.
-    SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageW(handle, CB_SETCURSEL, static_cast<WPARAM>(control.selectedItem()), 0);
 }
 
 void FormWindow::inputCommand(std::size_t index, WORD notification) {
@@ -36,9 +31,9 @@ void FormWindow::inputCommand(std::size_t index, WORD notification) {
         std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
         GetWindowTextW(handle, text.data(), length + 1);
         text.resize(static_cast<std::size_t>(length));
-        session_.edited(*this, index, utf8(text));
+        controller_.edited(index, utf8(text));
     } else if (notification == CBN_SELCHANGE) {
-        session_.chosen(*this, index, static_cast<int>(SendMessageW(handle, CB_GETCURSEL, 0, 0)));
+        controller_.chosen(index, static_cast<int>(SendMessageW(handle, CB_GETCURSEL, 0, 0)));
     }
 }
 
@@ -56,17 +51,10 @@ void FormWindow::syncInput(std::size_t index, std::uint8_t changed) {
 }
 
 // An edit field reached by the keyboard has its whole text selected, so that typing replaces it.
-void FormWindow::focusControl(std::size_t index) {
+void FormWindow::focusNative(std::size_t index) {
     SetFocus(handles_[index]);
     if (form_.controls()[index].kind() == forms::ControlKind::TextBox) {
         SendMessageW(handles_[index], EM_SETSEL, 0, -1);
-    }
-}
-
-void FormWindow::focusFirstStop() {
-    const std::size_t first = forms::nextTabStop(form_, forms::noControl, false);
-    if (first != forms::noControl) {
-        focusControl(first);
     }
 }
 
@@ -93,7 +81,7 @@ bool FormWindow::windowMenuCommand(WPARAM command) {
     if (id < firstWindowMenuId || id >= firstWindowMenuId + form_.windowMenu.size() * windowMenuIdStep) {
         return false;
     }
-    session_.windowMenuChosen(*this, static_cast<int>((id - firstWindowMenuId) / windowMenuIdStep));
+    controller_.session().windowMenuChosen(controller_, static_cast<int>((id - firstWindowMenuId) / windowMenuIdStep));
     return true;
 }
 

@@ -10,52 +10,46 @@ bool FormWindow::translateKey(const MSG& message) {
         return false;
     }
     const auto key = keyOfMessage(message);
-    const std::size_t focused = focusedControl();
-    if (!key || listIsOpen(focused)) {
+    followSystemFocus();
+    if (!key || listIsOpen(controller_.focused())) {
         return false;
     }
-    const forms::KeyOutcome outcome = session_.keyPressed(*this, focused, *key);
-    if (outcome.focus != forms::noControl && session_.isOpen(*this)) {
-        focusControl(outcome.focus);
-    }
-    return outcome.handled;
+    return controller_.keyPressed(*key);
 }
 
-std::size_t FormWindow::focusedControl() const {
+// The system moves the focus itself for its own controls; the controller follows.
+void FormWindow::followSystemFocus() {
     const HWND focused = GetFocus();
-    if (focused == nullptr || !IsChild(window_, focused)) {
-        return forms::noControl;
+    if (focused != nullptr && IsChild(window_, focused)) {
+        if (const Adapter* adapter = adapterOf(focused); adapter != nullptr && adapter->window == this) {
+            controller_.focusMovedTo(adapter->index);
+        }
     }
-    const int id = GetDlgCtrlID(focused);
-    return id >= firstControlId ? static_cast<std::size_t>(id - firstControlId) : forms::noControl;
 }
+
+void FormWindow::showFocusMark(std::size_t frame, const forms::Rect&) { redrawFocusMark(handles_[frame]); }
 
 // Over the frame's own surface and every child it crosses, so that it reads as one rectangle.
 void FormWindow::redrawFocusMark(HWND frame) {
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-// The part of the focused frame's mark that crosses the control, drawn on its surface.
+// The part of the focused frame's mark that crosses the control, drawn on its surface while
+// the frame has the system's focus.
 void FormWindow::drawFocusMark(HDC context, std::size_t index) {
-    const std::size_t focused = focusedControl();
-    if (focused == forms::noControl || form_.controls()[focused].kind() != forms::ControlKind::Frame) {
+    const std::size_t focused = controller_.focused();
+    if (focused == forms::noControl || GetFocus() != handles_[focused]) {
         return;
     }
     std::size_t ancestor = index;
     while (ancestor != forms::noControl && ancestor != focused) {
         ancestor = form_.controls()[ancestor].parent();
     }
-    if (ancestor != focused) {
+    const forms::Rect mark = controller_.focusMarkOf(focused);
+    if (ancestor != focused || mark.isEmpty()) {
         return;
     }
-    const forms::Rect& mark = form_.controls()[focused].focusMark();
-    RECT outline{};
-    if (mark.isEmpty()) {
-        GetClientRect(handles_[focused], &outline);
-    } else {
-        outline = {scale_.pixels(mark.left), scale_.pixels(mark.top), scale_.pixels(mark.left + mark.width),
-                   scale_.pixels(mark.top + mark.height)};
-    }
+    RECT outline{mark.left, mark.top, mark.left + mark.width, mark.top + mark.height};
     MapWindowPoints(handles_[focused], handles_[index], reinterpret_cast<POINT*>(&outline), 2);
     DrawFocusRect(context, &outline);
 }

@@ -41,8 +41,9 @@ std::optional<forms::KeyInput> keyOfMessage(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
         return std::nullopt;
     }
-    if (message.wParam == VK_F10 && input.shift) {
-        return forms::KeyInput{Key::Menu};
+    if (message.wParam == VK_F10) {
+        input.key = Key::F10;
+        return input;
     }
     // Alt and its keys stay the system's.
     if (message.message == WM_SYSKEYDOWN) {

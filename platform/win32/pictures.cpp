@@ -76,20 +76,14 @@ HBITMAP Pictures::bitmap(ImageId id, int dotsPerInch, Rgb face) {
         dpi_ = dotsPerInch;
         face_ = face;
         for (std::size_t picture = 1; picture < bitmaps_.size(); ++picture) {
-            const Image& drawn = image(static_cast<ImageId>(picture));
-            bitmaps_[picture] = createBitmap(scaledForDpi(onFace(drawn, face), dotsPerInch));
+            bitmaps_[picture] = createBitmap(shownPicture(static_cast<ImageId>(picture), dotsPerInch, face));
         }
     }
     return bitmaps_.at(static_cast<std::size_t>(id));
 }
 
-SIZE Pictures::size(ImageId id, int dotsPerInch) {
-    const Image& drawn = image(id);
-    return {scaledLength(drawn.width, dotsPerInch), scaledLength(drawn.height, dotsPerInch)};
-}
-
 HICON Pictures::icon(int size) {
-    HICON& icon = icons_.at(size == 16 ? 0 : 1);
+    HICON& icon = icons_.at(size == windowIconSizes[0] ? 0 : 1);
     if (icon == nullptr) {
         icon = createIcon(windowIcon(size));
     }

@@ -20,8 +20,6 @@ public:
     // A bitmap the caller must not delete; null for no picture. All of them are made anew when
     // the density or the face colour changes.
     HBITMAP bitmap(ImageId id, int dotsPerInch, Rgb face);
-    // The size of a picture as drawn at a density; 0 by 0 for no picture.
-    static SIZE size(ImageId id, int dotsPerInch);
     // A window icon of the given size in pixels, made from the shared icon pixels.
     HICON icon(int size);
 

@@ -1,7 +1,5 @@
 #include "win32_port.h"
 
-#include <windowsx.h>
-
 #include <cstring>
 #include <string>
 
@@ -24,7 +22,7 @@ void dispatch(MSG& message, FormWindow& window) {
 std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
     auto window = std::make_unique<FormWindow>(form, pictures_, nullptr, *this);
     mainWindow_ = window->handle();
-    window->showCentred();
+    window->showPlaced();
     return window;
 }
 
@@ -54,37 +52,32 @@ void Win32Port::copyText(std::string_view text) {
     CloseClipboard();
 }
 
+// Where the session placed it, in the window that asked; every view here is a window's controller.
 int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {
     HMENU menu = CreatePopupMenu();
     for (std::size_t index = 0; index < items.size(); ++index) {
         AppendMenuW(menu, MF_STRING, index + 1, menuText(items[index]).c_str());
     }
-    const DWORD cursor = GetMessagePos();
-    POINT at{GET_X_LPARAM(cursor), GET_Y_LPARAM(cursor)};
-    if (HWND focused = GetFocus(); focused != nullptr && (GetKeyState(VK_APPS) < 0 || GetKeyState(VK_F10) < 0)) {
-        RECT bounds{};
-        GetWindowRect(focused, &bounds);
-        at = {bounds.left, bounds.bottom};
-    }
+    const MenuPlace& place = menuPlace();
+    const auto& controller = *static_cast<const forms::WindowController*>(place.view);
+    HWND window = reinterpret_cast<HWND>(place.view->handleOf(forms::noControl));
+    POINT at{controller.scale().pixels(place.x), controller.scale().pixels(place.y)};
+    ClientToScreen(window, &at);
     const int chosen = static_cast<int>(
         TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, mainWindow_, nullptr));
     DestroyMenu(menu);
     return chosen == 0 ? forms::noMenuItem : chosen - 1;
 }
 
-int Win32Port::messageBox(std::string_view prompt, std::string_view title, int style) {
-    return MessageBoxW(mainWindow_, wide(prompt).c_str(), wide(title).c_str(), static_cast<UINT>(style));
+void Win32Port::messageBox(std::string_view prompt, std::string_view title, forms::MessageKind) {
+    MessageBoxW(mainWindow_, wide(prompt).c_str(), wide(title).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-void Win32Port::shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                             std::string_view parameters, std::string_view directory, int showCommand) {
-    const std::string operationText = ansi(operation);
-    const std::string fileText = ansi(file);
-    const std::string parametersText = ansi(parameters);
-    const std::string directoryText = ansi(directory);
-    // What the shell makes of it is not the program's concern: the result is ignored.
-    shellExecuteA(reinterpret_cast<HWND>(parent), operationText.c_str(), fileText.c_str(), parametersText.c_str(),
-                  directoryText.c_str(), showCommand);
+// Through ShellExecuteA with the ANSI code page; what the shell makes of it is not the
+// program's concern, so the result is ignored.
+void Win32Port::openLink(forms::WindowHandle owner, std::string_view target) {
+    const std::string file = ansi(target);
+    shellExecuteA(reinterpret_cast<HWND>(owner), "open", file.c_str(), "", "", SW_SHOWNORMAL);
 }
 
 void Win32Port::showModal(forms::Form& form) {
@@ -92,10 +85,9 @@ void Win32Port::showModal(forms::Form& form) {
     HWND focused = GetFocus();
     auto dialog = std::make_unique<FormWindow>(form, pictures_, owner, *this);
     EnableWindow(owner, FALSE);
-    dialog->showCentred();
-    dialog->focusFirstStop();
+    dialog->showPlaced();
     MSG message{};
-    while (isOpen(*dialog)) {
+    while (isOpen(dialog->controller())) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;

@@ -16,9 +16,8 @@ public:
     using Window = FormWindow;
 
     // Message boxes and modal forms are owned by the main window.
-    int messageBox(std::string_view prompt, std::string_view title, int style) override;
-    void shellExecute(forms::WindowHandle parent, std::string_view operation, std::string_view file,
-                      std::string_view parameters, std::string_view directory, int showCommand) override;
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override;
+    void openLink(forms::WindowHandle owner, std::string_view target) override;
     void showModal(forms::Form& form) override;
     // As CF_UNICODETEXT.
     void copyText(std::string_view text) override;

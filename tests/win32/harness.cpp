@@ -17,9 +17,8 @@ namespace {
 // Lays the About dialog out, and does nothing it is asked.
 class LayoutOnlyPort final : public forms::PlatformPort {
 public:
-    int messageBox(std::string_view, std::string_view, int) override { return forms::messageBoxAnswerOk; }
-    void shellExecute(forms::WindowHandle, std::string_view, std::string_view, std::string_view, std::string_view,
-                      int) override {}
+    void messageBox(std::string_view, std::string_view, forms::MessageKind) override {}
+    void openLink(forms::WindowHandle, std::string_view) override {}
     void showModal(forms::Form&) override {}
     void unload(forms::Form&) override {}
     forms::WindowHandle windowHandle(const forms::Control&) override { return 0; }
