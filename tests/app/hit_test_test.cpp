@@ -15,9 +15,27 @@ TEST_F(ClicksAtPoints, ReachTheFrontMostVisiblePicture) {
     EXPECT_EQ(form().controls()[form().hitTest(x, y)].name(), "p42");
 }
 
+// A screen reader meets what the pointer meets: of each stack its front picture, and the result
+// row as the one value label.
 TEST_F(ClicksAtPoints, ToleranceColumnShowsTheTenPercentPictureInFront) {
     const auto [x, y] = centreOf("ppp");
     EXPECT_EQ(form().controls()[form().hitTest(x, y)].name(), "pp10");
+    std::vector<std::string> heard;
+    for (std::size_t index = 0; index < form().controls().size(); ++index) {
+        const std::string& name = form().controls()[index].name();
+        if (form().isHeardAlone(index) && (name.starts_with("pp") || name == "vysl" || name == "presn" ||
+                                          name == "Label21" || name == "ohm")) {
+            heard.push_back(name);
+        }
+    }
+    EXPECT_EQ(heard, (std::vector<std::string>{"pp10", "vysl"}));
+    click("pp10");
+    click("b1");
+    int tolerancesHeard = 0;
+    for (const char* name : {"pp1", "pp2", "pp5", "pp10", "ppp"}) {
+        tolerancesHeard += form().isHeardAlone(form().indexOf(name)) ? 1 : 0;
+    }
+    EXPECT_EQ(tolerancesHeard, 1);
 }
 
 TEST_F(ClicksAtPoints, ControlsWithoutHandlersSwallowTheClick) {
