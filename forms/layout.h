@@ -31,6 +31,15 @@ struct LayoutRow {
     std::string_view accessibleName{};
     std::span<const std::string_view> items{};
 
+private:
+    template <typename Field, typename Value>
+    constexpr LayoutRow with(Field LayoutRow::*field, Value value) const {
+        LayoutRow row = *this;
+        row.*field = value;
+        return row;
+    }
+
+public:
     constexpr LayoutRow in(std::string_view container) const { return with(&LayoutRow::parent, container); }
     constexpr LayoutRow withFont(Font looks) const { return with(&LayoutRow::font, looks); }
     constexpr LayoutRow bordered() const { return with(&LayoutRow::border, Border::FixedSingle); }
@@ -43,14 +52,6 @@ struct LayoutRow {
     constexpr LayoutRow heardAs(std::string_view name) const { return with(&LayoutRow::accessibleName, name); }
     // Read out as part of another control, never on its own.
     constexpr LayoutRow heardWithAnother() const { return with(&LayoutRow::partOfAnother, true); }
-
-private:
-    template <typename Field, typename Value>
-    constexpr LayoutRow with(Field LayoutRow::*field, Value value) const {
-        LayoutRow row = *this;
-        row.*field = value;
-        return row;
-    }
 };
 
 constexpr LayoutRow frame(std::string_view name, std::string_view caption, Rect rect) {

@@ -40,25 +40,38 @@ bool tabToThePalette(Driver& driver) {
 
 }  // namespace
 
+// Right after start, before any other key or click: the palette has the keyboard.
+WINDOW_TEST(FromTheStartTheKeysAloneEnterAResistor) {
+    CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
+    for (const WORD key : {WORD{VK_RIGHT}, WORD{'1'}, WORD{VK_RIGHT}, WORD{'0'}, WORD{VK_RIGHT}, WORD{'0'},
+                           WORD{VK_RIGHT}, WORD{'2'}, WORD{VK_RIGHT}, WORD{'S'}}) {
+        user::key(key);
+    }
+    user::chord({VK_CONTROL, VK_RETURN});
+    CHECK(waitUntil([&] { return driver.caption("vysl") == "10" && driver.visible("kohm"); }));
+    CHECK_EQ(driver.caption("presn"), std::string("10"));
+}
+
 WINDOW_TEST(KeysAloneEnterAResistorAndCopyIt) {
     // The window is brought to the front by a click on a label that does nothing.
     user::click(driver.handleOf("Label21"));
     CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
-    const auto unfocused = pruhomat::testing::screenshot(driver.mainWindow());
-    CHECK(tabToThePalette(driver));
-    auto onFirstRow = unfocused;
-    CHECK(waitUntil([&] {
-        onFirstRow = pruhomat::testing::screenshot(driver.mainWindow());
-        return rowOutlineChanges(driver, unfocused, onFirstRow, 0) > 20;
-    }));
+    CHECK(driver.focused() == driver.handleOf("Paleta"));
+    const auto atStart = pruhomat::testing::screenshot(driver.mainWindow());
     user::key(VK_DOWN);
-    auto onSecondRow = unfocused;
-    // The rows share an edge, so the mark is seen to go by the first row's other edge.
+    auto onSecondRow = atStart;
     CHECK(waitUntil([&] {
         onSecondRow = pruhomat::testing::screenshot(driver.mainWindow());
-        return rowOutlineChanges(driver, onFirstRow, onSecondRow, 0) > 20;
+        return rowOutlineChanges(driver, atStart, onSecondRow, 1) > 20;
     }));
-    CHECK(rowOutlineChanges(driver, unfocused, onSecondRow, 1) > 20);
+    user::key(VK_UP);
+    auto onFirstRow = atStart;
+    // The rows share an edge, so the mark is seen to come by the first row's other edge.
+    CHECK(waitUntil([&] {
+        onFirstRow = pruhomat::testing::screenshot(driver.mainWindow());
+        return rowOutlineChanges(driver, onSecondRow, onFirstRow, 0) > 20;
+    }));
+    CHECK(rowOutlineChanges(driver, atStart, onFirstRow, 0) > 20);
 
     user::key(VK_TAB);
     CHECK(waitUntil([&] { return driver.focused() == driver.handleOf("automat"); }));
