@@ -6,6 +6,7 @@
 
 #include "layout.h"
 #include "session.h"
+#include "window_controller.h"
 
 namespace pruhomat::forms {
 namespace {
@@ -165,6 +166,69 @@ TEST(Inputs, ArrowsStepThroughAComboBoxsItems) {
     EXPECT_EQ(changes, 2) << "the Down at the end changes nothing";
     EXPECT_FALSE(session.keyPressed(view, form.indexOf("text"), {Key::Down}).handled)
         << "an edit field's arrows are its own";
+}
+
+// A window's native side that writes down what the controller asks of it.
+class RecordedWindow final : public NativeWindow {
+public:
+    void applyChange(std::size_t, std::uint8_t) override {}
+    void focusNative(std::size_t index) override { focused.push_back(index); }
+    void showFocusMark(std::size_t, const Rect& mark) override { marks.push_back(mark); }
+    WindowHandle nativeHandle(std::size_t index) override { return index; }
+    void hideWindow() override {}
+
+    std::vector<std::size_t> focused;
+    std::vector<Rect> marks;
+};
+
+constexpr std::array<LayoutRow, 3> controlledLayout{
+    frame("palette", "", {0, 0, 1500, 1500}),
+    label("swatch", "", {150, 150, 300, 300}).in("palette"),
+    commandButton("ok", "OK", {0, 1500, 1500, 300}),
+};
+constexpr std::array<std::string_view, 2> controlledTabOrder{"palette", "ok"};
+
+struct Window {
+    Window() {
+        form.setTabOrder(controlledTabOrder);
+        form.control("swatch").onClick = [this] { ++swatchClicks; };
+    }
+    RecordedSession session;
+    Form form{{"window", "", 1500, 1800, FormBorder::FixedSingle}, controlledLayout};
+    RecordedWindow native;
+    WindowController controller{session, form, native, PixelScale(192)};
+    int swatchClicks = 0;
+};
+
+TEST(WindowController, OpensOnTheFirstStopWithItsMarkHiddenUntilAKey) {
+    Window window;
+    window.controller.opened();
+    EXPECT_EQ(window.native.focused, std::vector<std::size_t>{0});
+    ASSERT_FALSE(window.native.marks.empty());
+    EXPECT_TRUE(window.native.marks.back().isEmpty());
+    window.controller.keyPressed({Key::Home});
+    EXPECT_EQ(window.native.marks.back(), (Rect{0, 0, 200, 200})) << "the whole frame at twice the density";
+    window.controller.keyPressed({Key::Tab});
+    EXPECT_EQ(window.native.focused.back(), 2u);
+    EXPECT_TRUE(window.native.marks.back().isEmpty()) << "the frame's mark goes with the keyboard";
+}
+
+TEST(WindowController, ClicksByTheFormsHitTestAndLeavesButtonsToTheToolkit) {
+    Window window;
+    EXPECT_TRUE(window.controller.pointerPressed(30, 30));
+    window.controller.click(window.controller.pointerReleased(59, 59));
+    EXPECT_EQ(window.swatchClicks, 1);
+    EXPECT_TRUE(window.controller.pointerPressed(30, 30));
+    window.controller.click(window.controller.pointerReleased(100, 100));
+    EXPECT_EQ(window.swatchClicks, 1) << "released off the swatch";
+    EXPECT_FALSE(window.controller.pointerPressed(30, 210)) << "the button takes the pointer itself";
+}
+
+TEST(WindowController, PlacesDialogsOnTheirOwnerElseOnTheScreen) {
+    const Rect owner{100, 100, 400, 300};
+    EXPECT_EQ(placeWindow(Placement::CentreOnOwner, 200, 100, {0, 0, 1000, 800}, &owner), (Rect{200, 200, 200, 100}));
+    EXPECT_EQ(placeWindow(Placement::CentreOnOwner, 200, 100, {0, 0, 1000, 800}, nullptr), (Rect{400, 350, 200, 100}));
+    EXPECT_EQ(placeWindow(Placement::CentreOnScreen, 200, 100, {0, 0, 1000, 800}, &owner), (Rect{400, 350, 200, 100}));
 }
 
 }  // namespace
