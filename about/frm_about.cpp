@@ -19,7 +19,8 @@ forms::FormLooks looks() { return {"frmAbout", " O programu...", 4110, 2025, for
 constexpr forms::Font okFont{"MS Sans Serif", 8.25, true, 238};
 
 constexpr auto layout = std::to_array<forms::LayoutRow>({
-    forms::frame("Frame3", "E-Mail", {120, 1130, 1095, 255}).inColours(SystemColour::Highlight, SystemColour::InactiveBorder),
+    forms::frame("Frame3", "E-Mail", {120, 1130, 1095, 255})
+        .inColours(SystemColour::Highlight, SystemColour::InactiveBorder),
     forms::frame("Frame2", "URL: Domovský adresář", {1320, 1131, 2655, 255})
         .inColours(SystemColour::Highlight, SystemColour::ButtonFace),
     forms::frame("Frame1", "", {1320, 960, 2655, 135}),

@@ -1,5 +1,6 @@
 #include "form1_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -130,7 +131,10 @@ constexpr auto fixedControls = std::to_array<forms::LayoutRow>({
     picture("p39", BandWhite, withHeight(band3, shortBandHeight)).in("Resistor"),
     picture("p29", BandWhite, withHeight(band2, shortBandHeight)).in("Resistor"),
     picture("ResistorL", LeftEnd, {360, bandTop, 862, bandHeight}).in("Resistor"),
-    label("presn", "10", {3240, 1920, 375, 375}, Alignment::Right).withFont(resultFont).heardWithAnother().in("Resistor"),
+    label("presn", "10", {3240, 1920, 375, 375}, Alignment::Right)
+        .withFont(resultFont)
+        .heardWithAnother()
+        .in("Resistor"),
     label("vysl", "", {1680, 1920, 810, 375}, Alignment::Right).withFont(resultFont).in("Resistor"),
     label("Label21", "%", {3720, 1920, 375, 360}).withFont(resultFont).heardWithAnother().in("Resistor"),
 });
@@ -142,21 +146,23 @@ forms::FormLooks form1Looks() { return {"Form1", "  Virtuální Pruhomat", 6375,
 // Swatches in front, then names, then values. Rows overlap by a pixel; each lower row lies in
 // front, so that the row above never covers the accents on a name's capital.
 std::vector<forms::LayoutRow> form1Layout() {
+    std::vector<forms::LayoutRow> swatches;
+    std::vector<forms::LayoutRow> names;
+    std::vector<forms::LayoutRow> values;
+    for (std::size_t row = ColourCode::paletteSize; row-- > 0;) {
+        const PaletteRowNames& controls = paletteRowNames[row];
+        const auto& colour = ColourCode::info(ColourCode::paletteEntry(PaletteMode::Digit, row)->colour);
+        const int top = paletteRowTop + paletteRowPitch * static_cast<int>(row);
+        swatches.push_back(forms::swatch(controls.swatch, colour.swatch, {480, top, 255, paletteRowHeight}));
+        names.push_back(label(controls.name, colour.name, {840, top, 735, paletteRowHeight}));
+        values.push_back(label(controls.value, controls.digit, {240, top, controls.valueWidth, paletteRowHeight}));
+    }
+    std::ranges::reverse(swatches);
     std::vector<forms::LayoutRow> layout(fixedControls.begin(), fixedControls.end());
-    for (std::size_t row = 0; row < ColourCode::paletteSize; ++row) {
-        const auto& colour = ColourCode::info(ColourCode::paletteEntry(PaletteMode::Digit, row)->colour);
-        const int top = paletteRowTop + paletteRowPitch * static_cast<int>(row);
-        layout.push_back(forms::swatch(paletteRowNames[row].swatch, colour.swatch, {480, top, 255, paletteRowHeight}).in("Paleta"));
-    }
-    for (std::size_t row = ColourCode::paletteSize; row-- > 0;) {
-        const auto& colour = ColourCode::info(ColourCode::paletteEntry(PaletteMode::Digit, row)->colour);
-        const int top = paletteRowTop + paletteRowPitch * static_cast<int>(row);
-        layout.push_back(label(paletteRowNames[row].name, colour.name, {840, top, 735, paletteRowHeight}).in("Paleta"));
-    }
-    for (std::size_t row = ColourCode::paletteSize; row-- > 0;) {
-        const PaletteRowNames& names = paletteRowNames[row];
-        const int top = paletteRowTop + paletteRowPitch * static_cast<int>(row);
-        layout.push_back(label(names.value, names.digit, {240, top, names.valueWidth, paletteRowHeight}).in("Paleta"));
+    for (const auto* rows : {&swatches, &names, &values}) {
+        for (const forms::LayoutRow& row : *rows) {
+            layout.push_back(row.in("Paleta"));
+        }
     }
     return layout;
 }

@@ -18,8 +18,6 @@ struct FontChoice {
     int pixels = 0;         // the height of the text
     bool bold = false;
     int charset = 0;
-
-    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 // What a front-end's toolkit can tell of its faces.

@@ -15,6 +15,7 @@ public:
     virtual Form& form() = 0;
     // Updates the native widgets of the controls that changed, then forgets the changes.
     virtual void syncChanges() = 0;
+    // A control's native handle; the window's own for noControl.
     virtual WindowHandle handleOf(std::size_t index) = 0;
     virtual void hide() = 0;
 
@@ -84,8 +85,8 @@ public:
     // A key pressed while focused has the keyboard. The form's own keys come first; then Tab
     // along the tab order, the arrows within a group of options, Space and Enter on a frame and
     // Enter on a push button as a click, Enter and Esc on the default and cancel buttons, and
-    // the Menu key or Shift+F10; Up and Down step through a combo box's items. Every window is brought up
-    // to date.
+    // the Menu key or Shift+F10; Up and Down step through a combo box's items. Every window is
+    // brought up to date.
     KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyInput& key);
     // The form's context menu, to open at a point of the window's client area (twips).
     void contextMenu(FormView& view, int x = 0, int y = 0);

@@ -50,10 +50,10 @@ void WindowController::opened() {
 bool WindowController::keyPressed(const KeyInput& key) {
     cuesShown_ = true;
     const KeyOutcome outcome = session_.keyPressed(*this, focused_, key);
-    if (session_.isOpen(*this)) {
-        if (outcome.focus != noControl) {
-            focusOn(outcome.focus);
-        }
+    // The marks show from the first key on, wherever the keyboard goes.
+    if (session_.isOpen(*this) && outcome.focus != noControl) {
+        focusOn(outcome.focus);
+    } else if (session_.isOpen(*this)) {
         refreshFocusMarks();
     }
     return outcome.handled;

@@ -144,7 +144,6 @@ int FormWindow::handle(int event) {
             // FLTK gives a window that has the focus itself to its first widget; a frame keeps it.
             if (controller_.focused() != forms::noControl &&
                 form().controls()[controller_.focused()].kind() == forms::ControlKind::Frame) {
-                redraw();
                 return 1;
             }
             break;

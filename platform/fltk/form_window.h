@@ -36,8 +36,9 @@ public:
     void applyChange(std::size_t index, std::uint8_t changed) override;
     void focusNative(std::size_t index) override;
     void showFocusMark(std::size_t frame, const forms::Rect& mark) override;
+    // The window itself for noControl.
     forms::WindowHandle nativeHandle(std::size_t index) override {
-        return reinterpret_cast<forms::WindowHandle>(widgets_.at(index));
+        return reinterpret_cast<forms::WindowHandle>(index == forms::noControl ? this : widgets_.at(index));
     }
     void hideWindow() override { hide(); }
 

@@ -29,7 +29,7 @@ Fl_RGB_Image* ImageCache::picture(ImageId id) {
     return entry.image ? entry.image.get() : convert(shownPicture(id, dpi_, face_), entry);
 }
 
-Fl_RGB_Image* ImageCache::icon(int size) { return convert(windowIcon(size), icons_.at(size == 16 ? 0 : 1)); }
+Fl_RGB_Image* ImageCache::icon(int size) { return convert(windowIcon(size), icons_.at(size == windowIconSizes[0] ? 0 : 1)); }
 
 PictureBox::PictureBox(int x, int y, int width, int height, ImageCache& images, ImageId picture, bool sunkenBorder)
     : Fl_Widget(x, y, width, height), images_(images), picture_(picture), sunkenBorder_(sunkenBorder) {

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <variant>
 
 #include "accessible_control.h"
@@ -95,6 +94,7 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
     : form_(form),
       pictures_(pictures),
       handles_(form.controls().size(), nullptr),
+      controlFonts_(form.controls().size(), nullptr),
       adapters_(form.controls().size(), Adapter{this, 0}),
       controller_(session, form, *this, forms::PixelScale(forms::PixelScale::standardDpi)) {
     registerClasses();
@@ -219,10 +219,12 @@ void FormWindow::fitListField(HWND list, int height) const {
     SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
 }
 
-// The font the core chooses for the control's text, which a new caption may change.
+// The font the core chooses for the control's text, chosen anew only when the text or the
+// density changes; frames and pictures answer WM_GETFONT and paint with it.
 void FormWindow::applyFont(std::size_t index) {
     HFONT font = fonts_.fontFor(form_.controls()[index], controller_.scale());
-    if (reinterpret_cast<HFONT>(SendMessageW(handles_[index], WM_GETFONT, 0, 0)) != font) {
+    if (controlFonts_[index] != font) {
+        controlFonts_[index] = font;
         SendMessageW(handles_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
@@ -379,6 +381,7 @@ HBRUSH FormWindow::controlColours(HDC context, HWND controlWindow) {
 void FormWindow::dpiChanged(int dpi, const RECT& suggested) {
     controller_.setScale(forms::PixelScale(dpi));
     fonts_.release();
+    std::ranges::fill(controlFonts_, nullptr);
     for (std::size_t index = 0; index < handles_.size(); ++index) {
         applyFont(index);
     }
@@ -400,7 +403,7 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
             paint(window, form_.controls()[index]);
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(fonts_.fontFor(form_.controls()[index], controller_.scale()));
+            return reinterpret_cast<LRESULT>(controlFonts_[index]);
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             redrawFocusMark(window);
@@ -486,7 +489,7 @@ void FormWindow::paint(HWND window, const forms::Control& control) {
 }
 
 void FormWindow::paintFrame(HDC context, RECT client, const forms::Control& control) {
-    auto* previousFont = static_cast<HFONT>(SelectObject(context, fonts_.fontFor(control, controller_.scale())));
+    auto* previousFont = static_cast<HFONT>(SelectObject(context, controlFonts_[control.index()]));
     TEXTMETRICW metrics{};
     GetTextMetricsW(context, &metrics);
     RECT outline = client;

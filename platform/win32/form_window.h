@@ -8,7 +8,6 @@
 
 #include "accessible_control.h"
 #include "form.h"
-#include "fonts.h"
 #include "pictures.h"
 #include "window_fonts.h"
 #include "pixel_scale.h"
@@ -95,6 +94,7 @@ private:
     Pictures& pictures_;
     HWND window_ = nullptr;
     std::vector<HWND> handles_;
+    std::vector<HFONT> controlFonts_;  // owned by fonts_
     std::vector<Adapter> adapters_;
     // While a handler's text goes into an edit field, whose change notice is no typing.
     bool settingText_ = false;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "dpi.h"
 #include "module1.h"
 #include "text.h"
 
@@ -52,16 +53,16 @@ void Win32Port::copyText(std::string_view text) {
     CloseClipboard();
 }
 
-// Where the session placed it, in the window that asked; every view here is a window's controller.
+// Where the session placed it, in the window that asked, at that window's density.
 int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {
     HMENU menu = CreatePopupMenu();
     for (std::size_t index = 0; index < items.size(); ++index) {
         AppendMenuW(menu, MF_STRING, index + 1, menuText(items[index]).c_str());
     }
     const MenuPlace& place = menuPlace();
-    const auto& controller = *static_cast<const forms::WindowController*>(place.view);
     HWND window = reinterpret_cast<HWND>(place.view->handleOf(forms::noControl));
-    POINT at{controller.scale().pixels(place.x), controller.scale().pixels(place.y)};
+    const forms::PixelScale scale(static_cast<int>(windowDpi(window)));
+    POINT at{scale.pixels(place.x), scale.pixels(place.y)};
     ClientToScreen(window, &at);
     const int chosen = static_cast<int>(
         TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, mainWindow_, nullptr));
