@@ -144,7 +144,8 @@ constexpr auto fixedControls = std::to_array<forms::LayoutRow>({
 forms::FormLooks form1Looks() { return {"Form1", "  Virtuální Pruhomat", 6375, 3315, forms::FormBorder::FixedSingle}; }
 
 // Swatches in front, then names, then values. Rows overlap by a pixel; each lower row lies in
-// front, so that the row above never covers the accents on a name's capital.
+// front, so that the row above never covers the accents on a name's capital. A reader hears a
+// row's name and value with its swatch.
 std::vector<forms::LayoutRow> form1Layout() {
     std::vector<forms::LayoutRow> swatches;
     std::vector<forms::LayoutRow> names;
@@ -154,8 +155,9 @@ std::vector<forms::LayoutRow> form1Layout() {
         const auto& colour = ColourCode::info(ColourCode::paletteEntry(PaletteMode::Digit, row)->colour);
         const int top = paletteRowTop + paletteRowPitch * static_cast<int>(row);
         swatches.push_back(forms::swatch(controls.swatch, colour.swatch, {480, top, 255, paletteRowHeight}));
-        names.push_back(label(controls.name, colour.name, {840, top, 735, paletteRowHeight}));
-        values.push_back(label(controls.value, controls.digit, {240, top, controls.valueWidth, paletteRowHeight}));
+        names.push_back(label(controls.name, colour.name, {840, top, 735, paletteRowHeight}).heardWithAnother());
+        values.push_back(
+            label(controls.value, controls.digit, {240, top, controls.valueWidth, paletteRowHeight}).heardWithAnother());
     }
     std::ranges::reverse(swatches);
     std::vector<forms::LayoutRow> layout(fixedControls.begin(), fixedControls.end());

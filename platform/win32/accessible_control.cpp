@@ -8,7 +8,7 @@ namespace pruhomat::win32 {
 namespace {
 
 // Clickable pictures, labels and frames are buttons and links to a screen reader; the rest say
-// what they show.
+// what they show. Zero leaves the role to the system's own object.
 long roleOf(const forms::Control& control) {
     const bool clickable = static_cast<bool>(control.onClick);
     switch (control.kind()) {
@@ -23,7 +23,7 @@ long roleOf(const forms::Control& control) {
         case forms::ControlKind::ComboBox:
             return ROLE_SYSTEM_COMBOBOX;
         default:
-            return ROLE_SYSTEM_CLIENT;
+            return 0;
     }
 }
 
@@ -78,7 +78,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         const forms::Control* control = self(child);
-        if (control == nullptr) {
+        if (control == nullptr || roleOf(*control) == 0) {
             return forward(&IAccessible::get_accRole, child, role);
         }
         role->vt = VT_I4;

@@ -61,9 +61,9 @@ constexpr std::array<NativeKind, 8> nativeKinds{{
     {frameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, false, false},
     {L"STATIC", SS_NOTIFY | SS_NOPREFIX, 0, true, true},
     {pictureClass, 0, 0, false, false},
-    {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, false, false},
-    {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON, 0, false, false},
-    {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0, false, false},
+    {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, false, true},
+    {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON, 0, false, true},
+    {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0, false, true},
     {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, false, true},
     {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, false, true},
 }};
@@ -173,7 +173,7 @@ HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
         SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     if (native.subclassed) {
-        // Labels paint and click through it; edit fields and lists only name themselves.
+        // Labels paint and click through it; the others only name themselves.
         SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
     }
     if (control.kind() == ControlKind::ComboBox) {
@@ -425,7 +425,7 @@ LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message,
 LRESULT CALLBACK FormWindow::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                                DWORD_PTR formWindow) {
     auto* owner = reinterpret_cast<FormWindow*>(formWindow);
-    // Edit fields and lists are the system's own in all but their name and role.
+    // Buttons, edit fields and lists are the system's own in all but their name and role.
     const bool isLabel = owner->form_.controls()[index].kind() == ControlKind::Label;
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, subclassProcedure, index);

@@ -79,3 +79,36 @@ WINDOW_TEST(ScreenReadersHearWhatTheWindowShows) {
     driver.pressButton("prog");
     expectWhatTheWindowShows(driver, "gold multiplier");
 }
+
+// A reader may keep an object after its dialog has closed; asked again, it must say the object
+// is gone, and the program must go on.
+WINDOW_TEST(AKeptObjectOfAClosedDialogAnswersThatItIsGone) {
+    namespace user = pruhomat::testing::user;
+    user::click(driver.handleOf("Label21"));
+    CHECK(pruhomat::testing::waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
+    user::chord({VK_CONTROL, 'F'});
+    const HWND dialog = Driver::waitForWindow(L"PruhomatForm", L"Zadat hodnotu");
+    CHECK(dialog != nullptr);
+    IAccessible* kept = nullptr;
+    CHECK(SUCCEEDED(AccessibleObjectFromWindow(pruhomat::testing::valueDialogControl(dialog, "txtValue"),
+                                               static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                               reinterpret_cast<void**>(&kept))));
+    if (kept == nullptr) {
+        return;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    CHECK(SUCCEEDED(kept->get_accName(self, &name)) && name != nullptr);
+    SysFreeString(name);
+    user::key(VK_ESCAPE);
+    CHECK(pruhomat::testing::waitUntil([&] { return !IsWindow(dialog); }));
+    name = nullptr;
+    CHECK_EQ(kept->get_accName(self, &name), CO_E_OBJNOTCONNECTED);
+    VARIANT state{};
+    CHECK_EQ(kept->get_accState(self, &state), CO_E_OBJNOTCONNECTED);
+    kept->Release();
+    driver.click("b4");
+    CHECK_EQ(accessibleOf(driver.handleOf("b4")).name, std::string("Žlutá, 4"));
+}

@@ -1,0 +1,130 @@
+// A screen reader in a process of its own: starts the program, reads the main window through
+// Active Accessibility as a reader walks it at start, and closes the program again.
+//   win32_screen_reader PROGRAM
+// Every shown object is heard once: no name twice, band 5 once with the colour in front, the
+// result row once and never in pieces.
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string utf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(std::max(size, 1)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), size, nullptr, nullptr);
+    result.resize(result.size() - 1);
+    return result;
+}
+
+// The name a reader speaks for a window, empty for one it passes over.
+std::string heardName(HWND window) {
+    IAccessible* object = nullptr;
+    if (!IsWindowVisible(window) ||
+        FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return {};
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT state{};
+    BSTR name = nullptr;
+    std::string heard;
+    const bool invisible = SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4 &&
+                           (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
+    if (!invisible && SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        heard = utf8(name);
+    }
+    SysFreeString(name);
+    object->Release();
+    return heard;
+}
+
+BOOL CALLBACK collect(HWND window, LPARAM names) {
+    if (std::string heard = heardName(window); !heard.empty()) {
+        reinterpret_cast<std::vector<std::string>*>(names)->push_back(heard);
+    }
+    return TRUE;
+}
+
+HWND waitForMainWindow() {
+    for (int tries = 0; tries < 300; ++tries) {
+        if (HWND window = FindWindowW(L"PruhomatForm", L"  Virtu\u00e1ln\u00ed Pruhomat");
+            window != nullptr && IsWindowVisible(window)) {
+            return window;
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+int judge(const std::vector<std::string>& heard) {
+    std::map<std::string, int> times;
+    int bandFive = 0;
+    for (const std::string& name : heard) {
+        std::printf("heard: %s\n", name.c_str());
+        ++times[name];
+        bandFive += name.rfind("P\u00e1sek 5: ", 0) == 0 ? 1 : 0;
+    }
+    int failures = 0;
+    const auto expect = [&failures](bool holds, const std::string& what) {
+        if (!holds) {
+            std::printf("failure: %s\n", what.c_str());
+            ++failures;
+        }
+    };
+    for (const auto& [name, count] : times) {
+        expect(count == 1, "\"" + name + "\" heard " + std::to_string(count) + " times");
+    }
+    expect(bandFive == 1, "band 5 heard " + std::to_string(bandFive) + " times");
+    expect(times.contains("P\u00e1sek 5: st\u0159\u00edbrn\u00e1"), "band 5 heard without the colour in front");
+    expect(times.contains("9,99 \u03a9, 10 %"), "the result row not heard whole");
+    for (const char* piece : {"\u03a9", "10", "%", "9,99"}) {
+        expect(!times.contains(piece), std::string("the result's piece \"") + piece + "\" heard alone");
+    }
+    return failures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::printf("usage: win32_screen_reader PROGRAM\n");
+        return 2;
+    }
+    std::string commandLine = std::string("\"") + argv[1] + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION program{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program)) {
+        std::printf("failure: the program did not start (%lu)\n", GetLastError());
+        return 1;
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int failures = 1;
+    if (HWND window = waitForMainWindow(); window == nullptr) {
+        std::printf("failure: the program showed no window\n");
+    } else {
+        WaitForInputIdle(program.hProcess, 10000);
+        std::vector<std::string> heard;
+        EnumChildWindows(window, collect, reinterpret_cast<LPARAM>(&heard));
+        failures = judge(heard);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    const bool ended = WaitForSingleObject(program.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!ended) {
+        std::printf("failure: the program did not close\n");
+        TerminateProcess(program.hProcess, 1);
+    }
+    CloseHandle(program.hThread);
+    CloseHandle(program.hProcess);
+    CoUninitialize();
+    return failures == 0 && ended ? 0 : 1;
+}
