@@ -6,9 +6,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <string>
 
 #include "images.h"
+#include "program.h"
 #include "scaling.h"
 
 namespace pruhomat::testing {
@@ -86,6 +88,49 @@ TEST_F(DenseScreen, PicturesFillTheirBoxesAtTwiceTheDensity) {
     expectPicturesAsDrawn(window(), 192);
     // The tolerance column, 365 twips wide, is as wide as its picture: no column of background.
     EXPECT_EQ(window().widget("pp10")->w(), 48);
+}
+
+// The drawing at 200 % is the drawing at 100 % with every pixel doubled: the resistor's pictures
+// and the frame's face between them, wherever no text is in front.
+TEST_F(DenseScreen, TheDrawingIsTheStandardOneEnlargedTwice) {
+    Program<fltk::FltkPort> standard(",", forms::PixelScale(forms::PixelScale::standardDpi));
+    standard.mainWindow().position(0, 0);
+    window().position(0, 240);
+    standard.mainWindow().wait_for_expose();
+    settle();
+    const Capture plain = capture(standard.mainWindow());
+    const Capture dense = capture(window());
+    const forms::Form& form = window().form();
+    const forms::PixelScale scale(forms::PixelScale::standardDpi);
+    const std::size_t frame = form.indexOf("Resistor");
+    forms::Rect drawing = form.rectOnForm(form.indexOf("ResistorL"));
+    for (const std::size_t index : form.children(frame)) {
+        if (form.controls()[index].picture != ImageId::NoImage) {
+            const forms::Rect box = form.rectOnForm(index);
+            const int right = std::max(drawing.left + drawing.width, box.left + box.width);
+            const int bottom = std::max(drawing.top + drawing.height, box.top + box.height);
+            drawing = {std::min(drawing.left, box.left), std::min(drawing.top, box.top), 0, 0};
+            drawing.width = right - drawing.left;
+            drawing.height = bottom - drawing.top;
+        }
+    }
+    std::string wrong;
+    for (int y = scale.pixels(drawing.top); y < scale.pixels(drawing.top + drawing.height); ++y) {
+        for (int x = scale.pixels(drawing.left); x < scale.pixels(drawing.left + drawing.width); ++x) {
+            const std::size_t hit = form.hitTest(scale.twipsAt(x), scale.twipsAt(y));
+            if (hit != frame && form.controls()[hit].picture == ImageId::NoImage) {
+                continue;
+            }
+            for (int corner = 0; corner < 4; ++corner) {
+                if (dense.at(2 * x + corner % 2, 2 * y + corner / 2) != plain.at(x, y) && wrong.size() < 400) {
+                    wrong += form.controls()[hit].name() + " " + std::to_string(x) + "," + std::to_string(y) + "+" +
+                             std::to_string(corner) + "; ";
+                }
+            }
+        }
+    }
+    EXPECT_EQ(wrong, "");
+    standard.port().unload(standard.form1().form());
 }
 
 TEST_F(StartState, WindowClassIsTheProgramsName) {
