@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, tolerances.size()> toleranceItems{"1 %", 
 
 constexpr auto layout = std::to_array<forms::LayoutRow>({
     forms::label("lblValue", "Hodnota:", {120, 180, 900, 195}),
-    forms::textBox("txtValue", {1080, 120, 2520, 315}).heardAs("Hodnota"),
+    forms::textBox("txtValue", {1080, 120, 2520, 315}).heardAs("Hodnota").holdingAtMost(64),
     forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}),
     forms::comboBox("cboTolerance", toleranceItems, {1080, 555, 1080, 315}).heardAs("Přesnost"),
     forms::label("lblPreview", "", {120, 1005, 5160, 795}).bordered(),
@@ -76,9 +76,13 @@ std::uint8_t FrmValue::tolerance() const {
 }
 
 // Three lines: the value or why it cannot be drawn, its bands, its series. OK only for a
-// value the bands can show.
+// value the bands can show. A tolerance typed with the value is chosen in the list too.
 void FrmValue::showPreview() {
     const ValuePreview preview = previewValue(valueField_->caption(), tolerance(), decimalSeparator_);
+    const auto typed = std::ranges::find(tolerances, preview.typedTolerance.value_or(0));
+    if (typed != tolerances.end()) {
+        toleranceList_->setSelectedItem(static_cast<int>(typed - tolerances.begin()));
+    }
     std::string text = preview.value;
     for (const std::string* line : {&preview.bands, &preview.series}) {
         if (!line->empty()) {

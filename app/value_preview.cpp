@@ -80,11 +80,12 @@ std::string seriesOf(const TypedValue& value, std::string_view separator) {
 ValuePreview previewValue(std::string_view text, std::uint8_t tolerance, std::string_view decimalSeparator) {
     ValuePreview preview;
     const ValueReading reading = readValue(text);
+    preview.typedTolerance = reading.tolerance;
     if (!reading.value) {
         preview.value = std::ranges::find(problemTexts, reading.problem, &ProblemText::problem)->text;
         return preview;
     }
-    preview.drawn = bandsFor(*reading.value, tolerance);
+    preview.drawn = bandsFor(*reading.value, reading.tolerance.value_or(tolerance));
     if (!preview.drawn) {
         preview.value = undrawable;
         return preview;

@@ -15,8 +15,10 @@ struct ValuePreview {
     std::string bands;   // "žlutá, fialová, červená, zlatá"
     std::string series;  // "řady E6, E12, E24", or the nearest values of E24 and E96
     std::optional<DrawnResistor> drawn;
+    std::optional<std::uint8_t> typedTolerance;  // where the text gives one ("±5 %")
 };
 
+// The tolerance typed after the value, if any, overrides the one chosen.
 ValuePreview previewValue(std::string_view text, std::uint8_t tolerance, std::string_view decimalSeparator);
 
 }  // namespace pruhomat

@@ -121,6 +121,7 @@ public:
     // Read out with another control (a unit with its value), so no object of its own for readers.
     bool partOfAnother = false;
     std::vector<std::string> items;  // a combo box's
+    std::size_t longestText = 0;     // a text box's, in characters; 0 for no limit
 
     std::function<void()> onClick;
     // The user edited a text box's text or chose a combo box's item.

@@ -4,6 +4,21 @@
 #include <utility>
 
 namespace pruhomat::forms {
+namespace {
+
+// The text up to its first so many characters, never splitting one.
+std::string_view firstCharacters(std::string_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (std::size_t taken = 0; end < text.size(); ++end) {
+        const bool starts = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+        if (starts && taken++ == characters) {
+            break;
+        }
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace
 
 Form::Form(FormLooks looks, std::span<const LayoutRow> layout) : looks_(std::move(looks)) {
     controls_.reserve(layout.size());
@@ -128,7 +143,7 @@ void Form::click(std::size_t index) {
 
 void Form::edit(std::size_t index, std::string_view text) {
     Control& target = controls_.at(index);
-    target.caption_ = text;
+    target.caption_ = target.longestText == 0 ? text : firstCharacters(text, target.longestText);
     if (target.onChange) {
         target.onChange();
     }

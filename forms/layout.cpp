@@ -19,6 +19,7 @@ Control controlOf(const LayoutRow& row) {
     control.isDefault = row.isDefault;
     control.isCancel = row.isCancel;
     control.partOfAnother = row.partOfAnother;
+    control.longestText = row.longestText;
     control.items.assign(row.items.begin(), row.items.end());
     return control;
 }

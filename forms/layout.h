@@ -30,6 +30,7 @@ struct LayoutRow {
     bool partOfAnother = false;
     std::string_view accessibleName{};
     std::span<const std::string_view> items{};
+    std::size_t longestText = 0;
 
 private:
     template <typename Field, typename Value>
@@ -52,6 +53,10 @@ public:
     constexpr LayoutRow heardAs(std::string_view name) const { return with(&LayoutRow::accessibleName, name); }
     // Read out as part of another control, never on its own.
     constexpr LayoutRow heardWithAnother() const { return with(&LayoutRow::partOfAnother, true); }
+    // A text box that takes no more characters, typed or pasted.
+    constexpr LayoutRow holdingAtMost(std::size_t characters) const {
+        return with(&LayoutRow::longestText, characters);
+    }
 };
 
 constexpr LayoutRow frame(std::string_view name, std::string_view caption, Rect rect) {

@@ -1,5 +1,7 @@
 #include "bands_for_value.h"
 
+#include "colour_code.h"
+
 namespace pruhomat {
 namespace {
 
@@ -44,6 +46,9 @@ std::optional<DrawnResistor> withCount(const TypedValue& value, std::uint8_t tol
 }  // namespace
 
 std::optional<DrawnResistor> bandsFor(const TypedValue& value, std::uint8_t tolerance) {
+    if (!ColourCode::positionOf(PaletteMode::Tolerance, tolerance)) {
+        return std::nullopt;  // no band carries it
+    }
     const bool preferFive = value.digits() == 3 || tolerance == 1 || tolerance == 2;
     const BandCount preferred = preferFive ? BandCount::Five : BandCount::Four;
     const BandCount other = preferFive ? BandCount::Four : BandCount::Five;

@@ -18,7 +18,7 @@ struct DrawnResistor {
 // The bands that show the value with the tolerance (1, 2, 5 or 10 %). Four bands for at most
 // two significant digits with 5 % or 10 %, five bands for three digits or with 1 % or 2 %; a
 // value the preferred count cannot show takes the other where that one can, and none where
-// neither can.
+// neither can; none for a tolerance no band carries.
 std::optional<DrawnResistor> bandsFor(const TypedValue& value, std::uint8_t tolerance);
 
 }  // namespace pruhomat

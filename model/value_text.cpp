@@ -10,21 +10,30 @@ namespace pruhomat {
 namespace {
 
 struct Multiplier {
-    char letter;
+    std::string_view sign;
     int exponent;
 };
 
-// Milli and giga are read so that the value is out of range rather than no number.
-constexpr std::array<Multiplier, 7> multipliers{
-    {{'R', 0}, {'r', 0}, {'k', 3}, {'K', 3}, {'M', 6}, {'m', -3}, {'G', 9}}};
+// Micro, milli and giga are read so that the value is out of range rather than no number; micro
+// as the micro sign, the Greek mu or a u.
+constexpr std::array<Multiplier, 10> multipliers{{{"R", 0},
+                                                  {"r", 0},
+                                                  {"k", 3},
+                                                  {"K", 3},
+                                                  {"M", 6},
+                                                  {"m", -3},
+                                                  {"G", 9},
+                                                  {"u", -6},
+                                                  {"\xC2\xB5", -6},
+                                                  {"\xCE\xBC", -6}}};
 // The Greek omega, the ohm sign and the word, in any case.
 constexpr std::array<std::string_view, 3> ohmSigns{"\xCE\xA9", "\xE2\x84\xA6", "ohm"};
+// The space, the no-break space and the narrow no-break space that groups digits.
+constexpr std::array<std::string_view, 3> spaces{" ", "\xC2\xA0", "\xE2\x80\xAF"};
+constexpr std::array<std::string_view, 2> minusSigns{"-", "\xE2\x88\x92"};
+constexpr std::string_view plusMinus = "\xC2\xB1";
 constexpr int mostSignificantDigits = 3;
-
-std::optional<int> multiplierOf(char letter) {
-    const auto found = std::ranges::find(multipliers, letter, &Multiplier::letter);
-    return found == multipliers.end() ? std::nullopt : std::optional<int>(found->exponent);
-}
+constexpr std::size_t longestTolerance = 3;  // digits
 
 std::size_t characterCount(std::string_view text) {
     return static_cast<std::size_t>(std::ranges::count_if(text, [](char byte) { return (byte & 0xC0) != 0x80; }));
@@ -44,14 +53,12 @@ public:
     }
     bool separator() { return take(",") || take("."); }
     std::optional<int> multiplier() {
-        if (rest_.empty()) {
-            return std::nullopt;
+        for (const Multiplier& multiplier : multipliers) {
+            if (take(multiplier.sign)) {
+                return multiplier.exponent;
+            }
         }
-        const auto exponent = multiplierOf(rest_.front());
-        if (exponent) {
-            rest_.remove_prefix(1);
-        }
-        return exponent;
+        return std::nullopt;
     }
     void unit() {
         for (const std::string_view sign : ohmSigns) {
@@ -118,46 +125,84 @@ std::optional<ValueProblem> rangeProblem(const TypedValue& value) {
     return std::nullopt;
 }
 
+ValueReading failed(ValueProblem problem) { return {std::nullopt, problem, std::nullopt}; }
+
+std::string withoutSpaces(std::string_view text) {
+    std::string compact;
+    while (!text.empty()) {
+        const auto space = std::ranges::find_if(spaces, [text](std::string_view sign) { return text.starts_with(sign); });
+        if (space == spaces.end()) {
+            compact += text.front();
+        }
+        text.remove_prefix(space == spaces.end() ? 1 : space->size());
+    }
+    return compact;
+}
+
+// "5%" or "5" after the plus-minus sign: whole percent.
+std::optional<std::uint8_t> toleranceOf(std::string_view text) {
+    Cursor cursor(text);
+    const std::string digits = cursor.digits();
+    cursor.take("%");
+    if (!cursor.atEnd() || digits.empty() || digits.size() > longestTolerance) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(std::stoi(digits));
+}
+
+// The numeral's significant digits and exponent, or why they make no resistance.
+ValueReading significantOf(Numeral numeral) {
+    std::string& digits = numeral.digits;
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty()) {
+        return failed(ValueProblem::Zero);
+    }
+    while (digits.back() == '0') {
+        digits.pop_back();
+        ++numeral.exponent;
+    }
+    if (digits.size() > mostSignificantDigits) {
+        return failed(ValueProblem::TooManyDigits);
+    }
+    const TypedValue value{std::stoull(digits), numeral.exponent};
+    if (const auto problem = rangeProblem(value)) {
+        return failed(*problem);
+    }
+    return {value, ValueProblem::Empty, std::nullopt};
+}
+
 }  // namespace
 
 int TypedValue::digits() const { return static_cast<int>(std::to_string(significant).size()); }
 
 ValueReading readValue(std::string_view text) {
     if (characterCount(text) > longestValueText) {
-        return {std::nullopt, ValueProblem::TooLong};
+        return failed(ValueProblem::TooLong);
     }
-    std::string compact;
-    std::ranges::copy_if(text, std::back_inserter(compact), [](char byte) { return byte != ' '; });
+    const std::string compact = withoutSpaces(text);
     if (compact.empty()) {
-        return {std::nullopt, ValueProblem::Empty};
+        return failed(ValueProblem::Empty);
     }
-    const bool negative = compact.front() == '-';
-    auto numeral = numeralOf(negative ? std::string_view(compact).substr(1) : std::string_view(compact));
-    if (!numeral) {
-        return {std::nullopt, ValueProblem::NotANumber};
+    std::string_view number = compact;
+    const bool negative = std::ranges::any_of(minusSigns, [&number](std::string_view minus) {
+        const bool found = number.starts_with(minus);
+        number.remove_prefix(found ? minus.size() : 0);
+        return found;
+    });
+    const std::size_t toleranceStart = number.find(plusMinus);
+    const std::optional<std::uint8_t> tolerance =
+        toleranceStart == std::string_view::npos ? std::nullopt : toleranceOf(number.substr(toleranceStart + plusMinus.size()));
+    auto numeral = numeralOf(number.substr(0, toleranceStart));
+    if (!numeral || (toleranceStart != std::string_view::npos && !tolerance)) {
+        return failed(ValueProblem::NotANumber);
     }
     if (negative) {
-        return {std::nullopt, ValueProblem::Negative};
+        return failed(ValueProblem::Negative);
     }
-    std::string& digits = numeral->digits;
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    if (digits.empty()) {
-        return {std::nullopt, ValueProblem::Zero};
-    }
-    while (digits.back() == '0') {
-        digits.pop_back();
-        ++numeral->exponent;
-    }
-    if (digits.size() > mostSignificantDigits) {
-        return {std::nullopt, ValueProblem::TooManyDigits};
-    }
-    const TypedValue value{std::stoull(digits), numeral->exponent};
-    if (const auto problem = rangeProblem(value)) {
-        return {std::nullopt, *problem};
-    }
-    return {value, ValueProblem::Empty};
+    ValueReading reading = significantOf(*numeral);
+    reading.tolerance = tolerance;
+    return reading;
 }
-
 std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_view decimalSeparator) {
     const std::string digits = std::to_string(significant);
     const int magnitude = static_cast<int>(digits.size()) + exponent;  // digits before the separator

@@ -97,6 +97,9 @@ Fl_Widget* createInput(const Control& control, const Rect& box, ImageCache&) {
     auto* input = new Fl_Input(box.left, box.top, box.width, box.height);
     input->when(FL_WHEN_CHANGED);
     input->value(control.caption().c_str());
+    if (control.longestText > 0) {
+        input->maximum_size(static_cast<int>(control.longestText));
+    }
     return input;
 }
 

@@ -179,6 +179,9 @@ HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
     if (control.kind() == ControlKind::ComboBox) {
         fillInput(handle, index);
     }
+    if (control.longestText > 0) {
+        SendMessageW(handle, EM_LIMITTEXT, control.longestText, 0);
+    }
     return handle;
 }
 

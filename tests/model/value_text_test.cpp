@@ -24,11 +24,16 @@ TEST(ValueText, ReadsNumbersPrefixesUnitsAndTheRkmCode) {
         {"47R5", {475, -1}},   {" 4 k 7 ", {47, 2}},  {"99M", {99, 6}},     {"0,1", {1, -1}},
         {"1 OHM", {1, 0}},     {"4,75 kΩ", {475, 1}}, {"1000 m", {1, 0}},   {"22Ω", {22, 0}},
         {"470 m", {47, -2}},   {"10 \u2126", {1, 1}},  {std::string(29, '0') + "47", {47, 0}},
+        // Digit groups apart with no-break spaces, and the result row as copied.
+        {"1\u00a0000", {1, 3}}, {"2\u202f200 \u2126", {22, 2}}, {"4,7 kΩ ±5 %", {47, 2}}, {"1k±10", {1, 3}},
     };
     for (const auto& [text, expected] : forms) {
         const auto reading = pruhomat::readValue(text);
         ASSERT_TRUE(reading.value) << text;
         EXPECT_EQ(*reading.value, expected) << text;
+        EXPECT_EQ(reading.tolerance, text.find("±") == std::string::npos ? std::nullopt
+                                     : std::optional<std::uint8_t>(text.ends_with("10") ? 10 : 5))
+            << text;
     }
 }
 
@@ -42,6 +47,14 @@ TEST(ValueText, SaysWhyATextIsNoValue) {
         {"1e3", ValueProblem::NotANumber},
         {"k", ValueProblem::NotANumber},
         {"-47", ValueProblem::Negative},
+        {"\u22124k7", ValueProblem::Negative},
+        {"4k7 ±", ValueProblem::NotANumber},
+        {"4k7 ±5 % %", ValueProblem::NotANumber},
+        {"±5 %", ValueProblem::NotANumber},
+        {"4k7 ±1000 %", ValueProblem::NotANumber},
+        {"4,7 µ", ValueProblem::BelowRange},
+        {"470u", ValueProblem::BelowRange},
+        {"1 \u03bc\u03a9", ValueProblem::BelowRange},
         {"0", ValueProblem::Zero},
         {"0R0", ValueProblem::Zero},
         {"4,752 kΩ", ValueProblem::TooManyDigits},
@@ -82,6 +95,7 @@ TEST(BandsForValue, PickTheBandCountByDigitsAndTolerance) {
     EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("0,47").value, 1) &&
                  pruhomat::bandsFor(*pruhomat::readValue("0,47").value, 1)->count == BandCount::Five);
     EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("0,475").value, 1)) << "three digits below 1 Ω";
+    EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("4k7").value, 3)) << "no band carries 3 %";
 }
 
 TEST(ValueText, WritesAValueWithItsUnitAsTheResultRowDoes) {
