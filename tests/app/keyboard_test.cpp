@@ -17,13 +17,6 @@ namespace {
 using forms::Key;
 using forms::KeyInput;
 
-forms::Rect unionOf(const forms::Rect& a, const forms::Rect& b) {
-    const int left = std::min(a.left, b.left);
-    const int top = std::min(a.top, b.top);
-    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
-            std::max(a.top + a.height, b.top + b.height) - top};
-}
-
 // The main window on the shared session, driven by keys as a front-end sends them.
 class KeyedWindow {
 public:
@@ -38,15 +31,13 @@ public:
     }
     void type(char32_t character) { press(Key::Character, character); }
 
-    // The palette row the focus rectangle surrounds.
+    // The palette row whose swatch the focus rectangle surrounds, as tall as the row.
     int markedRow() {
         const forms::Rect mark = form().control("Paleta").focusMark();
         for (int row = 0; row < 10; ++row) {
-            const forms::Rect rowRect =
-                unionOf(unionOf(form().control("Label" + std::to_string(row + 11)).rect(),
-                                form().control("b" + std::to_string(row)).rect()),
-                        form().control("Label" + std::to_string(row + 1)).rect());
-            if (rowRect == mark) {
+            const forms::Rect swatch = form().control("b" + std::to_string(row)).rect();
+            if (mark.top == swatch.top && mark.height == swatch.height && mark.left < swatch.left &&
+                mark.left + mark.width > swatch.left + swatch.width) {
                 return row;
             }
         }
@@ -67,37 +58,29 @@ public:
     std::size_t focused = window.form().indexOf("Paleta");
 };
 
-// The band a key makes current, worked out from what the window shows.
+// The band Right and Left make current, from no band (0) and from bands 1 to 5, with five bands
+// and with four.
+constexpr int rightFrom[2][6] = {{1, 2, 3, 4, 5, 5}, {1, 2, 3, 5, 5, 5}};
+constexpr int leftFrom[2][6] = {{5, 1, 1, 2, 3, 4}, {5, 1, 1, 2, 3, 3}};
+
 int bandAfter(Key key, int band, bool fourBands) {
-    if (key == Key::Home) {
-        return 1;
-    }
-    if (key == Key::End) {
-        return 5;
-    }
-    const int step = key == Key::Right ? 1 : -1;
-    int next = band == 0 ? (step > 0 ? 1 : 5) : std::clamp(band + step, 1, 5);
-    if (fourBands && next == 4) {
-        next += step;
-    }
-    return next;
+    return key == Key::Home ? 1 : key == Key::End ? 5 : (key == Key::Right ? rightFrom : leftFrom)[fourBands][band];
 }
 
-// The visible row a typed key names, or -1.
+// The row each key enters, palette by palette: 0 to 9, then G and S; -1 for none.
+constexpr int digitRows[12] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, -1};
+constexpr int exponent4BandRows[12] = {0, 1, 2, 3, 4, 5, 6, -1, -1, -1, 7, 8};
+constexpr int exponent5BandRows[12] = {0, 1, 2, 3, 4, -1, -1, -1, -1, -1, 5, 6};
+constexpr int toleranceRows[12] = {3, 0, 1, -1, -1, 2, -1, -1, -1, -1, 2, 3};
+
+// The row a typed key enters in the palette the window shows, or -1.
 int rowNamedBy(forms::Form& form, char32_t typed) {
-    for (int row = 0; row < 10; ++row) {
-        if (!form.control("b" + std::to_string(row)).visible()) {
-            continue;
-        }
-        const std::string& value = form.control("Label" + std::to_string(row + 11)).caption();
-        const std::string& name = form.control("Label" + std::to_string(row + 1)).caption();
-        const bool digit = typed >= U'0' && typed <= U'9' &&
-                           (value == std::string(1, static_cast<char>(typed)) || (typed == U'0' && value == "10"));
-        if (digit || (typed == U'g' && name == "Zlatá") || (typed == U's' && name == "Stříbrná")) {
-            return row;
-        }
-    }
-    return -1;
+    const std::string& caption = form.control("Paleta").caption();
+    const int* rows = caption == "Paleta - Přesnost" ? toleranceRows
+                      : caption == "Paleta - Exponent" ? (form.control("band4").value() ? exponent4BandRows : exponent5BandRows)
+                                                      : digitRows;
+    const int key = typed == U'g' ? 10 : typed == U's' ? 11 : typed >= U'0' && typed <= U'9' ? int(typed - U'0') : -1;
+    return key < 0 ? -1 : rows[key];
 }
 
 // Random walks of keys on one window and of the matching clicks on another leave both alike

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -9,8 +10,7 @@
 #include "form1.h"
 #include "headless_session.h"
 #include "recording_port.h"
-#include "result.h"
-#include "value_preview.h"
+#include "reference.h"
 #include "window_difference.h"
 
 namespace pruhomat::testing {
@@ -23,9 +23,14 @@ using forms::Key;
 class ValueDialog : public ::testing::Test {
 protected:
     void enterValue(const std::function<void(HeadlessView&)>& inside) {
-        session.whileModal = inside;
+        bool shown = false;
+        session.whileModal = [&](HeadlessView& dialog) {
+            shown = true;
+            inside(dialog);
+        };
         session.keyPressed(main, forms::noControl, {Key::Character, U'f', true});
         session.whileModal = nullptr;
+        EXPECT_TRUE(shown) << "Ctrl+F opened no value dialog";
     }
     void type(HeadlessView& dialog, std::string_view text) {
         session.edited(dialog, dialog.form().indexOf("txtValue"), text);
@@ -89,28 +94,82 @@ DrawnResistor randomResistor(std::mt19937& random) {
     return drawn;
 }
 
-// The value each resistor shows, typed into the dialog on one window, draws what clicking the
-// dialog's bands draws on another, one value after another, band counts switching between.
-TEST_F(ValueDialog, OkDrawsTheResistorAsClickingItsBandsDoes) {
+// The value each resistor shows, typed into the dialog, comes back in the result row with the
+// tolerance chosen, as the reference works it out; clicking the bands drawn on another window
+// draws the same, one value after another, band counts switching between.
+TEST_F(ValueDialog, OkDrawsTheTypedValueAsClickingItsBandsDoes) {
     RecordingPort port;
     Form1 clicked(port, ",");
     std::mt19937 random(7);
-    const int tolerances[] = {1, 2, 5, 10};
+    const char* tolerances[] = {"1", "2", "5", "10"};
     for (int step = 0; step < 300; ++step) {
         const DrawnResistor shown = randomResistor(random);
-        const Result result = computeResult(shown.state, shown.count, ",");
-        const std::string text = result.valueCaption + " " + std::string(unitSymbol(result.unit));
+        const reference::Value typed = reference::valueOf(shown.state, shown.count, ",");
+        const char* units[] = {" Ω", " kΩ", " MΩ"};
+        const std::string text = typed.caption + units[static_cast<int>(typed.unit)];
         const int tolerance = static_cast<int>(random() % 4);
-        const ValuePreview expected = previewValue(text, static_cast<std::uint8_t>(tolerances[tolerance]), ",");
-        ASSERT_TRUE(expected.drawn) << text;
         enterValue([&](HeadlessView& dialog) {
             type(dialog, text);
             chooseTolerance(dialog, tolerance);
             key(dialog, Key::Enter);
         });
-        clickBands(clicked, *expected.drawn);
+        const bool fourBands = window.form().control("band4").value();
+        ASSERT_EQ(reference::valueOf(window.state(), fourBands ? BandCount::Four : BandCount::Five, ","), typed)
+            << text;
+        ASSERT_EQ(window.form().control("vysl").caption(), typed.caption) << text;
+        ASSERT_EQ(window.form().control("presn").caption(), tolerances[tolerance]) << text;
+        clickBands(clicked, {fourBands ? BandCount::Four : BandCount::Five, window.state()});
         ASSERT_EQ(differenceBetween(window, clicked), "") << "step " << step << ": " << text;
-        ASSERT_EQ(resultLine(computeResult(window.state(), expected.drawn->count, ",")), expected.value) << text;
+    }
+}
+
+// Typed or pasted as a Czech user writes values: the bands and the result row that OK leaves.
+TEST_F(ValueDialog, TypedTextDrawsTheseBands) {
+    struct Typed {
+        std::string text;
+        int toleranceItem;  // chosen in the list; -1 leaves the list to the text
+        std::vector<std::string> bands;
+        std::string result;  // value, unit picture and tolerance
+    };
+    const std::vector<Typed> table{
+        {"4k7", 2, {"p14", "p27", "p32", "pp5"}, "4,7 kohm 5"},
+        {"4,75k", 0, {"p14", "p27", "p35", "p41", "pp1"}, "4,75 kohm 1"},
+        {"4,7 kΩ ±5 %", -1, {"p14", "p27", "p32", "pp5"}, "4,7 kohm 5"},
+        {"0R1", 3, {"p11", "p20", "p3silver", "pp10"}, "0,1 ohm 10"},
+        {"99M", 3, {"p19", "p29", "p36", "pp10"}, "99 mohm 10"},
+        {"1\u00a0000 ±2 %", -1, {"p11", "p20", "p30", "p41", "pp2"}, "1 kohm 2"},
+        {"2\u202f200", 2, {"p12", "p22", "p32", "pp5"}, "2,2 kohm 5"},
+        {"470R", 0, {"p14", "p27", "p30", "p40", "pp1"}, "470 ohm 1"},
+        {"5,6 MΩ", 3, {"p15", "p26", "p35", "pp10"}, "5,6 mohm 10"},
+        {"1M5", 1, {"p11", "p25", "p30", "p44", "pp2"}, "1,5 mohm 2"},
+    };
+    for (const Typed& row : table) {
+        enterValue([&](HeadlessView& dialog) {
+            type(dialog, row.text);
+            if (row.toleranceItem >= 0) {
+                chooseTolerance(dialog, row.toleranceItem);
+            }
+            key(dialog, Key::Enter);
+        });
+        const forms::Form& form = window.form();
+        std::vector<std::string> bands;
+        for (const forms::Control& control : form.controls()) {
+            const std::string& name = control.name();
+            const bool band = name.size() >= 3 && name[0] == 'p' && std::string_view("1234p").find(name[1]) != std::string::npos;
+            if (band && name != "p4p" && name != "p4none" && name != "ppp" && form.isShown(control)) {
+                bands.push_back(name);
+            }
+        }
+        std::ranges::sort(bands);
+        std::vector<std::string> expected = row.bands;
+        std::ranges::sort(expected);
+        EXPECT_EQ(bands, expected) << row.text;
+        std::string unit;
+        for (const char* name : {"ohm", "kohm", "mohm"}) {
+            unit += form.control(name).visible() ? name : "";
+        }
+        EXPECT_EQ(form.control("vysl").caption() + " " + unit + " " + form.control("presn").caption(), row.result)
+            << row.text;
     }
 }
 
@@ -154,7 +213,8 @@ TEST_F(ValueDialog, TheDoneExampleDrawsFourBandsAndTheNextShowingOffersItsText) 
 TEST_F(ValueDialog, AValueThatCannotBeDrawnSaysWhyAndChangesNothing) {
     RecordingPort port;
     Form1 untouched(port, ",");
-    for (const char* text : {"abc", "100M", "", "1e3", "4,752 kΩ", "-4k7", "0", "1m", "1G", "4k7k"}) {
+    for (const char* text : {"abc", "100M", "", "1e3", "4,752 kΩ", "\u22124k7", "0", "1m", "1G", "4k7k", "4,7 µ",
+                             "4k7 ±3 %"}) {
         enterValue([&](HeadlessView& dialog) {
             type(dialog, text);
             EXPECT_FALSE(dialog.form().control("cmdOK").enabled()) << text;
@@ -166,7 +226,7 @@ TEST_F(ValueDialog, AValueThatCannotBeDrawnSaysWhyAndChangesNothing) {
         });
         ASSERT_EQ(differenceBetween(window, untouched), "") << text;
     }
-    EXPECT_EQ(session.calls.modalForms.size(), 10u);
+    EXPECT_EQ(session.calls.modalForms.size(), 12u);
 }
 
 TEST_F(ValueDialog, OpensFromTheContextMenuAndTheWindowMenu) {
