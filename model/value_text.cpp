@@ -200,7 +200,9 @@ ValueReading readValue(std::string_view text) {
         return failed(ValueProblem::Negative);
     }
     ValueReading reading = significantOf(*numeral);
-    reading.tolerance = tolerance;
+    if (reading.value) {
+        reading.tolerance = tolerance;
+    }
     return reading;
 }
 std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_view decimalSeparator) {

@@ -19,7 +19,8 @@ struct TypedValue {
 
 enum class ValueProblem : std::uint8_t { Empty, TooLong, NotANumber, Negative, Zero, TooManyDigits, BelowRange, AboveRange };
 
-// A value, or why the text gives none; the tolerance where the text ends in one ("±5 %").
+// A value, or why the text gives none; with a value, the tolerance where the text ends in one
+// ("±5 %").
 struct ValueReading {
     std::optional<TypedValue> value;
     ValueProblem problem = ValueProblem::Empty;

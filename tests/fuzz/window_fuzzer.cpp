@@ -1,61 +1,57 @@
-// Turns the fuzzer's bytes into a session of clicks on the headless main window and its About
-// dialog, and stops with the broken rule printed as soon as any rule of the window fails.
+// Turns the fuzzer's bytes into a session of clicks, keys, menus and typing on the headless main
+// window and its dialogs, and stops with the broken rule printed as soon as any rule fails: the
+// main window's, judged by what was entered, and the value dialog's, judged by the reference's
+// reading of what was typed.
 //
 // Input: one byte choosing the decimal separator, then events, each an event byte and its
-// arguments. A message box takes its answer from the next byte; while the About dialog is
-// shown, the events go to it until its OK button unloads it.
+// arguments. While a dialog is shown, the events go to it until it closes.
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "clicks.h"
 #include "form1.h"
 #include "fuzzed_input.h"
+#include "headless_session.h"
 #include "invariants.h"
-#include "recording_port.h"
 
 namespace pruhomat::fuzzing {
 namespace {
 
+using forms::Key;
+using forms::KeyInput;
+
 // Points may land this far outside the client area, in twips.
 constexpr int outsideMargin = 300;
+// Typed text runs to this many bytes, four times the field's limit.
+constexpr std::size_t longestTyped = 256;
 
-enum MainEvent : std::uint8_t {
-    ControlClick,  // any control by its index, hidden ones too
-    PointClick,
-    AutomaticAdvanceToggle,
-    FourBands,
-    FiveBands,
-    AboutDialog,
-    SwatchClick,  // a palette row, b0 to b9
-    ResultButton,
-    mainEventCount
-};
+enum MainEvent : std::uint8_t { ControlClick, PointClick, SwatchClick, NamedClick, KeyPress, ContextMenu, WindowMenu, mainEventCount };
+enum DialogEvent : std::uint8_t { DialogControlClick, DialogPointClick, DialogKey, Typing, ToleranceChoice, CloseBox, dialogEventCount };
 
-enum AboutEvent : std::uint8_t { HomePageLink, MailLink, AboutPointClick, OkButton, AboutControlClick, aboutEventCount };
+constexpr std::array<std::string_view, 6> namedControls{"automat", "band4", "band5", "prog", "Info_pr", "Exit_pr"};
+constexpr std::array<std::uint8_t, 4> listTolerances{1, 2, 5, 10};
 
-std::string clickOn(forms::Form& form, std::string_view name) {
-    forms::click(form, name);
-    return "click on " + std::string(name) + " of " + form.looks().name;
-}
+// The whole key map; a character key takes the next byte, so digits, letters and anything else.
+constexpr std::array<KeyInput, 18> keys{{
+    {Key::Tab},       {Key::Tab, 0, false, true}, {Key::Left},  {Key::Right},          {Key::Up},
+    {Key::Down},      {Key::Home},                {Key::End},   {Key::Space},          {Key::Enter},
+    {Key::Escape},    {Key::Enter, 0, true},      {Key::Menu},  {Key::F10, 0, false, true},
+    {Key::Character, U'c', true}, {Key::Character, U'f', true}, {Key::Character}, {Key::Character, U'g'},
+}};
 
-std::string clickOnAnyControl(forms::Form& form, FuzzedInput& input) {
-    return clickOn(form, form.controls()[input.choice(form.controls().size())].name());
-}
-
-std::string clickAtPoint(forms::Form& form, FuzzedInput& input) {
-    const forms::FormLooks& looks = form.looks();
-    const int x = input.coordinate(-outsideMargin, looks.clientWidth + 2 * outsideMargin);
-    const int y = input.coordinate(-outsideMargin, looks.clientHeight + 2 * outsideMargin);
-    forms::clickAt(form, x, y);
-    return "click at " + std::to_string(x) + "," + std::to_string(y) + " of " + looks.name;
-}
+// How many events all inputs of a run made, told as the run ends.
+struct EventCount {
+    std::uint64_t events = 0;
+    ~EventCount() { std::fprintf(stderr, "%llu events\n", static_cast<unsigned long long>(events)); }
+} eventCount;
 
 [[noreturn]] void reportBrokenRules(const std::string& event, const std::vector<std::string>& failures) {
     std::fprintf(stderr, "Broken after %s:\n", event.c_str());
@@ -69,91 +65,160 @@ class Session {
 public:
     explicit Session(FuzzedInput& input)
         : input_(input),
-          port_(),
           decimalSeparator_(input.choice(2) == 0 ? "," : "."),  // Czech or English regional settings
-          window_(port_, decimalSeparator_),
+          window_(session_, decimalSeparator_),
           checker_(window_, decimalSeparator_) {
-        port_.whileModal = [this](forms::Form& about) { useAbout(about); };
+        session_.whileModal = [this](testing::HeadlessView& dialog) { useDialog(dialog); };
     }
 
     // Until the input runs out or "Konec" ends the program.
     void run() {
         while (!input_.exhausted() && !programEnded()) {
             const std::string event = applyMainEvent();
-            expectRulesHold(event);
+            ++eventCount.events;
+            if (accepted_) {
+                checker_.valueAccepted(accepted_->first, accepted_->second);
+                accepted_.reset();
+            }
+            expectNoFailures(event, checker_.check());
         }
     }
 
 private:
     bool programEnded() {
-        return std::ranges::find(port_.unloadedForms, window_.form().looks().name) != port_.unloadedForms.end();
+        return std::ranges::find(session_.calls.unloadedForms, window_.form().looks().name) !=
+               session_.calls.unloadedForms.end();
     }
 
     std::string applyMainEvent() {
         forms::Form& form = window_.form();
         switch (input_.choice(mainEventCount)) {
             case ControlClick:
-                return clickOnAnyControl(form, input_);
+                return click(main_, input_.choice(form.controls().size()));
             case PointClick:
-                return clickAtPoint(form, input_);
-            case AutomaticAdvanceToggle:
-                return clickOn(form, "automat");
-            case FourBands:
-                return clickOn(form, "band4");
-            case FiveBands:
-                return clickOn(form, "band5");
-            case AboutDialog:
-                return clickOn(form, "Info_pr");
+                return clickAtPoint(main_);
             case SwatchClick:
-                return clickOn(form, "b" + std::to_string(input_.choice(ColourCode::paletteSize)));
-            case ResultButton:
+                return click(main_, form.indexOf("b" + std::to_string(input_.choice(10))));
+            case NamedClick:
+                return click(main_, form.indexOf(namedControls[input_.choice(namedControls.size())]));
+            case KeyPress:
+                return press(main_, mainFocus_);
+            case ContextMenu:
+                session_.calls.menuChoice = static_cast<int>(input_.choice(3)) - 1;
+                session_.contextMenu(main_, 0, 0);
+                return "context menu, item " + std::to_string(session_.calls.menuChoice);
+            case WindowMenu:
             default:
-                return clickOn(form, "prog");
+                session_.windowMenuChosen(main_, 0);
+                return "window menu";
         }
     }
 
-    // Runs while the dialog is shown modally: the main window takes no input meanwhile. Its own
-    // rules are checked once the click that opened the dialog has returned.
-    void useAbout(forms::Form& about) {
-        const std::size_t unloadsBefore = port_.unloadedForms.size();
+    std::string click(testing::HeadlessView& view, std::size_t index) {
+        view.form().click(index);
+        return "click on " + view.form().controls()[index].name() + " of " + view.form().looks().name;
+    }
+
+    std::string clickAtPoint(testing::HeadlessView& view) {
+        const forms::FormLooks& looks = view.form().looks();
+        const int x = input_.coordinate(-outsideMargin, looks.clientWidth + 2 * outsideMargin);
+        const int y = input_.coordinate(-outsideMargin, looks.clientHeight + 2 * outsideMargin);
+        if (const std::size_t hit = view.form().hitTest(x, y); hit != forms::noControl) {
+            view.form().click(hit);
+        }
+        return "click at " + std::to_string(x) + "," + std::to_string(y) + " of " + looks.name;
+    }
+
+    std::string press(testing::HeadlessView& view, std::size_t& focused) {
+        KeyInput key = keys[input_.choice(keys.size())];
+        if (key.key == Key::Character && key.character == 0) {
+            key.character = input_.byte();
+        }
+        session_.calls.menuChoice = static_cast<int>(input_.choice(3)) - 1;
+        const forms::KeyOutcome outcome = session_.keyPressed(view, focused, key);
+        focused = outcome.focus == forms::noControl ? focused : outcome.focus;
+        return "key " + std::to_string(static_cast<int>(key.key)) + " " + std::to_string(key.character) + " on " +
+               view.form().looks().name;
+    }
+
+    // Runs while a dialog is shown modally: the main window takes no input meanwhile. Its own
+    // rules are checked once the event that opened the dialog has returned.
+    void useDialog(testing::HeadlessView& dialog) {
+        forms::Form& form = dialog.form();
+        const bool valueDialog = form.looks().name == "frmValue";
+        if (valueDialog) {
+            forms::Control& ok = form.control("cmdOK");
+            ok.onClick = [this, &form, handler = ok.onClick] {
+                accepted_.emplace(form.control("txtValue").caption(), listTolerance(form));
+                handler();
+            };
+        }
+        std::size_t focused = form.tabOrder().empty() ? forms::noControl : form.tabOrder().front();
         const std::vector<std::size_t> mainChangesBefore = window_.form().changedControls();
-        while (!input_.exhausted() && port_.unloadedForms.size() == unloadsBefore) {
-            const std::string event = applyAboutEvent(about);
-            about.clearChanges();
-            if (window_.form().changedControls() != mainChangesBefore) {
-                reportBrokenRules(event, {"the main window changed under the modal About dialog"});
+        while (!input_.exhausted() && session_.isOpen(dialog)) {
+            const std::string event = applyDialogEvent(dialog, focused);
+            ++eventCount.events;
+            if (window_.form().changedControls() != mainChangesBefore && !accepted_) {
+                reportBrokenRules(event, {"the main window changed under a modal dialog"});
             }
+            if (valueDialog && session_.isOpen(dialog)) {
+                expectNoFailures(event, testing::checkValueDialog(form, listTolerance(form), decimalSeparator_));
+            }
+            form.clearChanges();
         }
     }
 
-    std::string applyAboutEvent(forms::Form& about) {
-        switch (input_.choice(aboutEventCount)) {
-            case HomePageLink:
-                return clickOn(about, "Frame2");
-            case MailLink:
-                return clickOn(about, "Frame3");
-            case AboutPointClick:
-                return clickAtPoint(about, input_);
-            case OkButton:
-                return clickOn(about, "cmdOK");
-            case AboutControlClick:
+    std::string applyDialogEvent(testing::HeadlessView& dialog, std::size_t& focused) {
+        forms::Form& form = dialog.form();
+        const bool valueDialog = form.looks().name == "frmValue";
+        switch (input_.choice(dialogEventCount)) {
+            case DialogControlClick:
+                return click(dialog, input_.choice(form.controls().size()));
+            case DialogPointClick:
+                return clickAtPoint(dialog);
+            case Typing:
+                if (valueDialog) {
+                    std::string typed;
+                    for (std::size_t length = input_.byte(); length > 0 && typed.size() < longestTyped; --length) {
+                        typed += static_cast<char>(input_.byte());
+                    }
+                    session_.edited(dialog, form.indexOf("txtValue"), typed);
+                    return "typing " + std::to_string(typed.size()) + " bytes";
+                }
+                [[fallthrough]];
+            case ToleranceChoice:
+                if (valueDialog) {
+                    session_.chosen(dialog, form.indexOf("cboTolerance"), static_cast<int>(input_.choice(4)));
+                    return "tolerance choice";
+                }
+                [[fallthrough]];
+            case CloseBox:
+                session_.closeBox(dialog);
+                return "close box of " + form.looks().name;
+            case DialogKey:
             default:
-                return clickOnAnyControl(about, input_);
+                return press(dialog, focused);
         }
     }
 
-    void expectRulesHold(const std::string& event) {
-        const std::vector<std::string> failures = checker_.check();
+    static std::uint8_t listTolerance(forms::Form& valueDialog) {
+        return listTolerances.at(static_cast<std::size_t>(std::max(valueDialog.control("cboTolerance").selectedItem(), 0)));
+    }
+
+    static void expectNoFailures(const std::string& event, const std::vector<std::string>& failures) {
         if (!failures.empty()) {
             reportBrokenRules(event, failures);
         }
     }
 
     FuzzedInput& input_;
-    testing::RecordingPort port_;
+    testing::HeadlessSession session_;
     std::string decimalSeparator_;
     Form1 window_;
+    testing::HeadlessView main_{session_, window_.form()};
+    std::size_t mainFocus_ = window_.form().tabOrder().front();
     testing::InvariantChecker checker_;
+    std::optional<std::pair<std::string, std::uint8_t>> accepted_;
 };
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "invariants.h"
 
+#include <array>
 #include <string_view>
 #include <variant>
 
 #include "reference.h"
+#include "reference_reading.h"
 
 namespace pruhomat::testing {
 namespace {
@@ -39,13 +41,100 @@ BandCount bandCountOf(const forms::Form& form) {
     return form.control("band4").value() ? BandCount::Four : BandCount::Five;
 }
 
+int bandMarked(const forms::Form& form) {
+    for (int band = 1; band <= 5; ++band) {
+        if (form.control("sipka" + std::to_string(band)).visible()) {
+            return band;
+        }
+    }
+    return 0;
+}
+
+std::array<double, 5> heldBy(const ResistorState& state) {
+    return {double(state.num1), double(state.num2), state.num3, state.num4, double(state.num5)};
+}
+
 }  // namespace
 
 InvariantChecker::InvariantChecker(Form1& window, std::string decimalSeparator)
-    : window_(window), decimalSeparator_(std::move(decimalSeparator)) {}
+    : window_(window), decimalSeparator_(std::move(decimalSeparator)) {
+    for (std::size_t row = 0; row < 10; ++row) {
+        forms::Control& swatch = window_.form().control("b" + std::to_string(row));
+        swatch.onClick = [this, row, handler = swatch.onClick] {
+            entering(row);
+            handler();
+        };
+    }
+    watch("band4", &InvariantChecker::fourBandsChosen);
+    watch("band5", &InvariantChecker::fiveBandsChosen);
+    watch("prog", &InvariantChecker::resultFormed);
+}
+
+void InvariantChecker::watch(std::string_view name, void (InvariantChecker::*before)()) {
+    forms::Control& control = window_.form().control(name);
+    control.onClick = [this, before, handler = control.onClick] {
+        (this->*before)();
+        handler();
+    };
+}
+
+// Black in band 1 is refused; a row the band's palette lacks enters nothing.
+void InvariantChecker::entering(std::size_t row) {
+    const forms::Form& form = window_.form();
+    const int band = bandMarked(form);
+    const bool four = bandCountOf(form) == BandCount::Four;
+    const PaletteMode mode = band == 5                ? PaletteMode::Tolerance
+                             : band == 4              ? PaletteMode::Exponent5Band
+                             : band == 3 && four      ? PaletteMode::Exponent4Band
+                                                      : PaletteMode::Digit;
+    const std::string& entry = reference::palette(mode)[row];
+    if (band != 0 && !(band == 1 && row == 0) && !entry.empty()) {
+        const std::size_t valueStart = entry.find(' ') + 1;
+        entered_[band - 1] = std::stod(entry.substr(valueStart, entry.find(' ', valueStart) - valueStart));
+    }
+    // Past the last band the automatic advance shows the result.
+    if (band == 5 && form.control("automat").value()) {
+        resultFormed();
+    }
+}
+
+// Grey, white and violet are no four-band multipliers: the third band turns silver.
+void InvariantChecker::fourBandsChosen() {
+    if (entered_[2] >= 7) {
+        entered_[2] = -2;
+    }
+}
+
+void InvariantChecker::fiveBandsChosen() { entered_[3] = -2; }
+
+// A silver third band of five reads as white from the result on.
+void InvariantChecker::resultFormed() {
+    if (bandCountOf(window_.form()) == BandCount::Five && entered_[2] == -2) {
+        entered_[2] = 9;
+    }
+}
+
+void InvariantChecker::valueAccepted(std::string_view text, std::uint8_t listTolerance) {
+    const ValueReading reading = reference::readValue(text);
+    const forms::Form& form = window_.form();
+    if (!reading.value) {
+        acceptedFailures_.push_back("OK took \"" + std::string(text) + "\", which is no value");
+        return;
+    }
+    const reference::Value typed = reference::valueOf(reading.value->significant, reading.value->exponent, decimalSeparator_);
+    const std::uint8_t tolerance = reading.tolerance.value_or(listTolerance);
+    const ResistorState& stored = window_.state();
+    if (reference::valueOf(stored, bandCountOf(form), decimalSeparator_) != typed || stored.num5 != tolerance ||
+        form.control("vysl").caption() != typed.caption || form.control("presn").caption() != std::to_string(tolerance)) {
+        acceptedFailures_.push_back("OK drew \"" + form.control("vysl").caption() + "\" for \"" + std::string(text) + "\"");
+    }
+    entered_ = heldBy(stored);
+}
 
 std::vector<std::string> InvariantChecker::check() {
     std::vector<std::string> failures;
+    failures.swap(acceptedFailures_);
+    checkStored(failures);
     checkRanges(failures);
     checkArrows(failures);
     checkPalette(failures);
@@ -53,6 +142,16 @@ std::vector<std::string> InvariantChecker::check() {
     checkResult(failures);
     window_.form().clearChanges();
     return failures;
+}
+
+void InvariantChecker::checkStored(std::vector<std::string>& failures) const {
+    const std::array<double, 5> held = heldBy(window_.state());
+    for (std::size_t band = 0; band < held.size(); ++band) {
+        if (held[band] != entered_[band]) {
+            failures.push_back("band " + std::to_string(band + 1) + " holds " + std::to_string(held[band]) +
+                               ", entered " + std::to_string(entered_[band]));
+        }
+    }
 }
 
 void InvariantChecker::checkRanges(std::vector<std::string>& failures) const {
@@ -220,6 +319,34 @@ void InvariantChecker::checkResult(std::vector<std::string>& failures) const {
         units != std::vector<std::string>{unitNames[static_cast<std::size_t>(expected.unit)]}) {
         failures.push_back("result row " + form.control("vysl").caption() + " is not " + expected.caption);
     }
+}
+
+}  // namespace pruhomat::testing
+
+namespace pruhomat::testing {
+
+std::vector<std::string> checkValueDialog(forms::Form& dialog, std::uint8_t listTolerance,
+                                          const std::string& decimalSeparator) {
+    std::vector<std::string> failures;
+    const std::string& text = dialog.control("txtValue").caption();
+    const ValueReading reading = reference::readValue(text);
+    const bool okEnabled = dialog.control("cmdOK").enabled();
+    if (okEnabled && !reading.value) {
+        failures.push_back("OK is offered for \"" + text + "\", which is no value");
+    }
+    if (okEnabled && reading.value) {
+        const char* units[] = {" Ω", " kΩ", " MΩ"};
+        const reference::Value value =
+            reference::valueOf(reading.value->significant, reading.value->exponent, decimalSeparator);
+        const std::string expected = value.caption + units[static_cast<int>(value.unit)] + " ±" +
+                                     std::to_string(reading.tolerance.value_or(listTolerance)) + " %";
+        const std::string& preview = dialog.control("lblPreview").caption();
+        if (preview.substr(0, preview.find('\r')) != expected) {
+            failures.push_back("the preview of \"" + text + "\" is not " + expected);
+        }
+    }
+    dialog.clearChanges();
+    return failures;
 }
 
 }  // namespace pruhomat::testing
