@@ -1,11 +1,15 @@
 #include "real_window.h"
 
 #include <clocale>
+#include <cstdlib>
 
 namespace pruhomat::testing {
 
 void RealWindow::SetUp() {
-    // The regional settings the test command gives, taken in as the program's main does.
+    // Czech regional settings whatever the machine's, from the locale generated into the build
+    // tree, taken in as the program's main does.
+    setenv("LOCPATH", PRUHOMAT_TEST_LOCALE_DIR, 1);
+    setenv("LC_ALL", "cs_CZ.UTF-8", 1);
     std::setlocale(LC_ALL, "");
     application = std::make_unique<fltk::Application>();
     window().wait_for_expose();

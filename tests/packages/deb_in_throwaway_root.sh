@@ -34,7 +34,7 @@ chroot "$root" env DISPLAY="$display" LC_ALL=C.UTF-8 $exec_line &
 program=$!
 found=""
 for attempt in $(seq 1 300); do
-  found=$(xwininfo -root -tree | grep '"  Virtuální Pruhomat"' | awk '{print $1}' | head -n 1)
+  found=$(LC_ALL=C.UTF-8 xwininfo -root -tree | grep '"  Virtuální Pruhomat"' | awk '{print $1}' | head -n 1)
   [ -n "$found" ] && break
   sleep 0.2
 done

@@ -1,6 +1,9 @@
 # Sourced by the Windows package tests: a throwaway Wine prefix, removed at exit, in which Wine
 # makes no menu entries on this machine, and the wait for a window of the program.
 wine="$1"
+# Wine names files and windows in the locale's character set; Czech names need UTF-8, whatever
+# the machine's locale.
+export LC_ALL=C.UTF-8
 wineserver="$(dirname "$wine")/wineserver"
 WINEPREFIX=$(mktemp -d /tmp/pruhomat-wine-XXXXXX)
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"

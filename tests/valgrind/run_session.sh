@@ -5,13 +5,17 @@ set -u
 program="$1"
 driver="$2"
 suppressions="$3"
+locales="$4"
 log="${TMPDIR:-/tmp}/pruhomat-memcheck-$$.log"
 
-valgrind --tool=memcheck --error-exitcode=99 --leak-check=full --show-leak-kinds=definite \
+# In Czech regional settings, whatever the machine's.
+LOCPATH="$locales" LC_ALL=cs_CZ.UTF-8 valgrind --tool=memcheck --error-exitcode=99 --leak-check=full --show-leak-kinds=definite \
   --errors-for-leak-kinds=definite --suppressions="$suppressions" --log-file="$log" "$program" &
 checked=$!
 "$driver"
 session=$?
+# A session that broke off never closed the program.
+[ "$session" -ne 0 ] && kill "$checked" 2>/dev/null
 wait "$checked"
 memcheck=$?
 grep -A14 "definitely lost in" "$log"

@@ -30,6 +30,15 @@ constexpr int valueOpenings = 6;
 
 Display* display = nullptr;
 
+// A window may go while the tree is walked, a dialog closing; any other error ends the session.
+int ignoreVanishedWindows(Display*, XErrorEvent* error) {
+    if (error->error_code != BadWindow) {
+        std::fprintf(stderr, "X error %d of request %d\n", error->error_code, error->request_code);
+        std::exit(1);
+    }
+    return 0;
+}
+
 Window findWindow(Window parent, std::string_view title) {
     Window root = 0;
     Window ancestor = 0;
@@ -191,6 +200,7 @@ private:
 
 int main() {
     display = XOpenDisplay(nullptr);
+    XSetErrorHandler(ignoreVanishedWindows);
     if (display == nullptr) {
         std::fprintf(stderr, "no X display\n");
         return 1;
