@@ -1,8 +1,10 @@
-// The core as a front-end drives it, without a window: building the forms, and each kind of
-// click followed by the collection of the changed controls that a front-end makes after it.
+// The core as a front-end drives it, without a window: building the forms, each kind of click and
+// a keystroke in the value dialog, followed by the collection of the changed controls that a
+// front-end makes after it.
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +16,7 @@
 #include "allocation_counter.h"
 #include "form1.h"
 #include "frm_about.h"
+#include "frm_value.h"
 #include "recording_port.h"
 
 namespace {
@@ -78,6 +81,26 @@ void loadAboutDialog(benchmark::State& state) {
     reportAllocations(state, allocationCount() - before);
 }
 
+// One keystroke in the value dialog's field, as the front-end reports it: the text read, the
+// preview worked out and the dialog's changes collected. The keystrokes add and take away the
+// last digit, so each one changes the preview.
+void keystrokeInValueDialog(benchmark::State& state) {
+    pruhomat::testing::RecordingPort port;
+    pruhomat::FrmValue dialog(port, std::string(decimalSeparator));
+    dialog.load("", 10);
+    Form& form = dialog.form();
+    const std::size_t field = form.indexOf("txtValue");
+    collectChanges(form);
+    constexpr std::array<std::string_view, 2> texts{"4,7 k", "4,75 k"};
+    std::size_t typed = 0;
+    const std::size_t before = allocationCount();
+    for (auto _ : state) {
+        form.edit(field, texts[typed++ % texts.size()]);
+        collectChanges(form);
+    }
+    reportAllocations(state, allocationCount() - before);
+}
+
 // Clicks that bring the main window back to where they started, so they can be repeated for
 // as long as the measurement needs. The clicks before firstMeasured only lead up to the others.
 struct ClickCycle {
@@ -133,6 +156,7 @@ void clickInCycle(benchmark::State& state, const ClickCycle& cycle, std::size_t 
 void registerBenchmarks() {
     benchmark::RegisterBenchmark("load/main_window", loadMainWindow)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("load/about_dialog", loadAboutDialog)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("keystroke/value_dialog", keystrokeInValueDialog)->Unit(benchmark::kMicrosecond);
     for (const ClickCycle& cycle : clickCycles()) {
         for (std::size_t step = cycle.firstMeasured; step < cycle.clicks.size(); ++step) {
             const std::string name = "click/" + std::string(cycle.kind) + "/" +
