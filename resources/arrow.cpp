@@ -4,8 +4,8 @@
 namespace pruhomat::drawing {
 namespace {
 
-constexpr int arrowWidth = 24;
-constexpr int arrowHeight = 30;
+constexpr int arrowWidth = arrowSize.width;
+constexpr int arrowHeight = arrowSize.height;
 constexpr int tipColumn = 11;
 constexpr int headTop = 4;
 constexpr int headBottom = 13;

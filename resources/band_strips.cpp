@@ -10,8 +10,8 @@
 namespace pruhomat::drawing {
 namespace {
 
-constexpr int bandStripWidth = 19;
-constexpr int toleranceStripWidth = 24;
+constexpr int bandStripWidth = bandStripSize.width;
+constexpr int toleranceStripWidth = toleranceStripSize.width;
 constexpr int bandWidth = 11;
 constexpr int toleranceBandShift = 4;
 

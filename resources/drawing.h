@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "images.h"
+#include "pictures.h"
 
 // Tools and shared colours for drawing the pictures; not part of the library's interface.
 namespace pruhomat::drawing {
@@ -12,9 +13,8 @@ inline constexpr Rgb black{0x00, 0x00, 0x00};
 inline constexpr Rgb white{0xFF, 0xFF, 0xFF};
 inline constexpr Rgb bodyColour{0xE4, 0xFE, 0xD1};
 
-// The resistor is assembled from pictures laid side by side; they share their height and
-// the rows of the body's outline so that the pieces join seamlessly.
-inline constexpr int resistorHeight = 82;
+// The resistor is assembled from pictures laid side by side; they share their height
+// (resistorHeight) and the rows of the body's outline so that the pieces join seamlessly.
 inline constexpr int bodyTopOutline = 19;
 inline constexpr int bodyBottomOutline = 61;
 

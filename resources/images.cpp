@@ -21,38 +21,45 @@ constexpr std::size_t imageCount = static_cast<std::size_t>(ImageId::Penguin) + 
 
 using Drawing = Image (*)();
 
-// How each picture is drawn, in the order of ImageId.
-constexpr std::array<Drawing, imageCount> drawings{
-    [] { return Image{}; },
-    [] { return drawing::bandStrip(Colour::Black); },
-    [] { return drawing::bandStrip(Colour::Brown); },
-    [] { return drawing::bandStrip(Colour::Red); },
-    [] { return drawing::bandStrip(Colour::Orange); },
-    [] { return drawing::bandStrip(Colour::Yellow); },
-    [] { return drawing::bandStrip(Colour::Green); },
-    [] { return drawing::bandStrip(Colour::Blue); },
-    [] { return drawing::bandStrip(Colour::Violet); },
-    [] { return drawing::bandStrip(Colour::Grey); },
-    [] { return drawing::bandStrip(Colour::White); },
-    [] { return drawing::bandStrip(Colour::Gold); },
-    [] { return drawing::plainStrip(); },
-    [] { return drawing::toleranceStrip(1); },
-    [] { return drawing::toleranceStrip(2); },
-    [] { return drawing::toleranceStrip(5); },
-    [] { return drawing::toleranceStrip(10); },
-    [] { return drawing::leftEnd(); },
-    [] { return drawing::rightEnd(); },
-    [] { return drawing::unitSymbol(drawing::UnitPrefix::None); },
-    [] { return drawing::unitSymbol(drawing::UnitPrefix::Kilo); },
-    [] { return drawing::unitSymbol(drawing::UnitPrefix::Mega); },
-    [] { return drawing::arrow(); },
-    [] { return drawing::penguin(); },
+struct Recipe {
+    drawing::PictureSize size;
+    Drawing draw;
 };
+
+// How each picture is drawn and its size, in the order of ImageId.
+constexpr std::array<Recipe, imageCount> recipes{{
+    {{0, 0}, [] { return Image{}; }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Black); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Brown); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Red); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Orange); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Yellow); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Green); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Blue); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Violet); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Grey); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::White); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Gold); }},
+    {drawing::bandStripSize, [] { return drawing::plainStrip(); }},
+    {drawing::toleranceStripSize, [] { return drawing::toleranceStrip(1); }},
+    {drawing::toleranceStripSize, [] { return drawing::toleranceStrip(2); }},
+    {drawing::toleranceStripSize, [] { return drawing::toleranceStrip(5); }},
+    {drawing::toleranceStripSize, [] { return drawing::toleranceStrip(10); }},
+    {drawing::leftEndSize, [] { return drawing::leftEnd(); }},
+    {drawing::rightEndSize, [] { return drawing::rightEnd(); }},
+    {drawing::unitSymbolSize, [] { return drawing::unitSymbol(drawing::UnitPrefix::None); }},
+    {drawing::unitSymbolSize, [] { return drawing::unitSymbol(drawing::UnitPrefix::Kilo); }},
+    {drawing::unitSymbolSize, [] { return drawing::unitSymbol(drawing::UnitPrefix::Mega); }},
+    {drawing::arrowSize, [] { return drawing::arrow(); }},
+    {drawing::penguinSize, [] { return drawing::penguin(); }},
+}};
+
+const drawing::PictureSize& sizeOf(ImageId id) { return recipes.at(static_cast<std::size_t>(id)).size; }
 
 // Each picture is drawn on its own first use, so a window pays only for the pictures it shows.
 template <std::size_t index>
 const Image& drawnOnce() {
-    static const Image picture = drawings[index]();
+    static const Image picture = recipes[index].draw();
     return picture;
 }
 
@@ -162,8 +169,9 @@ Image scaledForDpi(const Image& image, int dotsPerInch) {
 
 Image shownPicture(ImageId id, int dotsPerInch, Rgb face) { return scaledForDpi(onFace(image(id), face), dotsPerInch); }
 
-int shownWidth(ImageId id, int dotsPerInch) { return scaledLength(image(id).width, dotsPerInch); }
+// Sizes come from the table, so laying out a picture never draws it.
+int shownWidth(ImageId id, int dotsPerInch) { return scaledLength(sizeOf(id).width, dotsPerInch); }
 
-int shownHeight(ImageId id, int dotsPerInch) { return scaledLength(image(id).height, dotsPerInch); }
+int shownHeight(ImageId id, int dotsPerInch) { return scaledLength(sizeOf(id).height, dotsPerInch); }
 
 }  // namespace pruhomat

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "drawing.h"
@@ -19,7 +21,7 @@ constexpr std::array<PaletteColour, 7> penguinPalette{{
 
 // A penguin sitting behind a laptop: we see the back of the lid, its flippers reach over the
 // lid to the keyboard and its feet stick out below.
-constexpr std::array<std::string_view, 60> penguinAtLaptop{
+constexpr std::array<std::string_view, penguinSize.height> penguinAtLaptop{
     "...............................................................",
     "...............................................................",
     "...............................................................",
@@ -81,6 +83,8 @@ constexpr std::array<std::string_view, 60> penguinAtLaptop{
     "..................ooooo.................ooooo..................",
     "...............................................................",
 };
+
+static_assert(std::ranges::all_of(penguinAtLaptop, [](std::string_view row) { return row.size() == static_cast<std::size_t>(penguinSize.width); }));
 
 }  // namespace
 

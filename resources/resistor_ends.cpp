@@ -7,8 +7,8 @@
 namespace pruhomat::drawing {
 namespace {
 
-constexpr int leftEndWidth = 57;
-constexpr int rightEndWidth = 55;
+constexpr int leftEndWidth = leftEndSize.width;
+constexpr int rightEndWidth = rightEndSize.width;
 
 // The right end is the left end mirrored about this column; its last column stays grey.
 constexpr int mirrorColumn = rightEndWidth - 2;

@@ -7,8 +7,8 @@
 namespace pruhomat::drawing {
 namespace {
 
-constexpr int unitWidth = 38;
-constexpr int unitHeight = 26;
+constexpr int unitWidth = unitSymbolSize.width;
+constexpr int unitHeight = unitSymbolSize.height;
 constexpr int glyphTop = 8;
 constexpr int omegaAloneLeft = 8;
 constexpr int omegaAfterPrefixLeft = 20;
