@@ -1,6 +1,6 @@
 // Compares a program's start-up with that of floor programs: runs them all in turn, each from
 // fork to exit, and reports the median wall time and peak resident memory of the program
-// against each floor's.
+// against each floor's, as ratios; scripts/bench.sh holds them against their targets.
 //
 //   measure_startup [--runs N] PROGRAM FLOOR...
 
@@ -19,8 +19,6 @@
 namespace {
 
 constexpr int defaultRuns = 20;
-constexpr double startupTarget = 1.5;
-constexpr double memoryTarget = 1.2;
 
 struct Run {
     double milliseconds;
@@ -64,10 +62,9 @@ double median(std::vector<double> values) {
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void printComparison(const char* what, const char* unit, double program, double floor, double target) {
-    const double ratio = program / floor;
-    std::printf("  %-12s program %8.1f %-3s floor %8.1f %-3s ratio %.2f (target <= %.1f): %s\n", what, program, unit,
-                floor, unit, ratio, target, ratio <= target ? "met" : "missed");
+void printComparison(const char* what, const char* unit, double program, double floor) {
+    std::printf("  %-12s program %8.1f %-3s floor %8.1f %-3s ratio %.3f\n", what, program, unit, floor, unit,
+                program / floor);
 }
 
 int usage() {
@@ -113,10 +110,8 @@ int main(int argc, char** argv) {
     std::printf("%d runs of each, in turn; medians of %s\n", runs, programs[0]);
     for (std::size_t floor = 1; floor < programs.size(); ++floor) {
         std::printf("against %s\n", programs[floor]);
-        printComparison("start-up", "ms", median(samples[0].milliseconds), median(samples[floor].milliseconds),
-                        startupTarget);
-        printComparison("peak memory", "KiB", median(samples[0].peakKibibytes), median(samples[floor].peakKibibytes),
-                        memoryTarget);
+        printComparison("start-up", "ms", median(samples[0].milliseconds), median(samples[floor].milliseconds));
+        printComparison("peak memory", "KiB", median(samples[0].peakKibibytes), median(samples[floor].peakKibibytes));
     }
     return 0;
 }

@@ -49,21 +49,30 @@ slowest_click=$(awk '$1 ~ /^click\/.*_median$/ {
     ns = $2 * ($3 == "us" ? 1000 : $3 == "ms" ? 1000000 : 1)
     if (ns > slowest) { slowest = ns; name = $1 }
   } END { sub(/\/manual_time_median$/, "", name); printf "%.0f %s", slowest, name }' "$scratch/headless.txt")
-# Ratio of the given measure against the empty floor window.
+# The median keystroke in the value dialog, in nanoseconds.
+keystroke=$(awk '$1 == "keystroke/value_dialog_median" {
+    printf "%.0f", $2 * ($3 == "us" ? 1000 : $3 == "ms" ? 1000000 : 1) }' "$scratch/headless.txt")
+# Ratio of a measure ("start-up" or "peak memory") against a floor program.
 floor_ratio() {
-  awk -v what="$1" '/^against .*\/startup_floor$/ { inside = 1; next }
-    /^against / { inside = 0 }
+  awk -v what="$1" -v floor="$2" '/^against / { inside = ($2 ~ ("/" floor "$")); next }
     inside && index($0, what) { for (i = 1; i <= NF; ++i) if ($i == "ratio") print $(i + 1) }' "$scratch/startup.txt"
 }
-startup_ratio=$(floor_ratio "start-up")
-memory_ratio=$(floor_ratio "peak memory")
+startup_ratio=$(floor_ratio "start-up" startup_floor)
+memory_ratio=$(floor_ratio "peak memory" startup_floor)
+text_startup_ratio=$(floor_ratio "start-up" startup_text_floor)
+text_memory_ratio=$(floor_ratio "peak memory" startup_text_floor)
 
 verdict() { if awk "BEGIN { exit !($1) }"; then echo met; else echo missed; fi; }
 echo
 echo "== Summary against the targets"
-printf '%-58s %s\n' \
+printf '%-66s %s\n' \
   "start-up: ${startup_ratio} x the empty window's (target <= 1.5)" "$(verdict "$startup_ratio <= 1.5")" \
   "slowest click, median: ${slowest_click% *} ns, ${slowest_click#* } (target < 10000 ns)" \
   "$(verdict "${slowest_click% *} < 10000")" \
+  "keystroke in the value dialog, median: ${keystroke} ns (target < 20000 ns)" "$(verdict "$keystroke < 20000")" \
   "peak memory: ${memory_ratio} x the empty window's (target <= 1.2)" "$(verdict "$memory_ratio <= 1.2")" \
+  "start-up: ${text_startup_ratio} x the one-caption window's (target <= 1.05)" \
+  "$(verdict "$text_startup_ratio <= 1.05")" \
+  "peak memory: ${text_memory_ratio} x the one-caption window's (target <= 1.05)" \
+  "$(verdict "$text_memory_ratio <= 1.05")" \
   "Windows .exe: ${windows_size} bytes stripped (target < 1500000)" "$(verdict "$windows_size < 1500000")"
