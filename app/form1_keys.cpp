@@ -156,10 +156,13 @@ void Form1::followCurrentBand() {
     markHighlightedRow();
 }
 
-// Round the row's value, swatch and name.
+// Round the row's value, swatch and name; to a screen reader the swatch is the list's selection.
 void Form1::markHighlightedRow() {
     if (!paletteRows_[highlightedRow_].swatch->visible()) {
         highlightedRow_ = 0;
+    }
+    for (std::size_t row = 0; row < paletteRows_.size(); ++row) {
+        paletteRows_[row].swatch->setAccessibleSelected(row == highlightedRow_);
     }
     const PaletteRow& row = paletteRows_[highlightedRow_];
     named_.palette->setFocusMark(unionOf(unionOf(row.value->rect(), row.swatch->rect()), row.name->rect()));

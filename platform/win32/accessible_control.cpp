@@ -1,30 +1,39 @@
 #include "accessible_control.h"
 
+#include <array>
 #include <string>
+
+#include "reader.h"
 
 #include "text.h"
 
 namespace pruhomat::win32 {
 namespace {
 
-// Clickable pictures, labels and frames are buttons and links to a screen reader; the rest say
-// what they show. Zero leaves the role to the system's own object.
-long roleOf(const forms::Control& control) {
-    const bool clickable = static_cast<bool>(control.onClick);
-    switch (control.kind()) {
-        case forms::ControlKind::PictureBox:
-            return clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC;
-        case forms::ControlKind::Label:
-            return clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_STATICTEXT;
-        case forms::ControlKind::Frame:
-            return clickable ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_GROUPING;
-        case forms::ControlKind::TextBox:
-            return ROLE_SYSTEM_TEXT;
-        case forms::ControlKind::ComboBox:
-            return ROLE_SYSTEM_COMBOBOX;
-        default:
-            return 0;
+// The core's reader roles in Active Accessibility's words, in the order of forms::ReaderRole;
+// zero leaves the role to the system's own object, which knows its buttons.
+constexpr std::array<long, 11> roles{
+    0,                        // PushButton
+    0,                        // CheckBox
+    0,                        // RadioButton
+    ROLE_SYSTEM_TEXT,         // Text
+    ROLE_SYSTEM_COMBOBOX,     // ComboBox
+    ROLE_SYSTEM_STATICTEXT,   // Label
+    ROLE_SYSTEM_GRAPHIC,      // Picture
+    ROLE_SYSTEM_GROUPING,     // Grouping
+    ROLE_SYSTEM_LINK,         // Link
+    ROLE_SYSTEM_LIST,         // List
+    ROLE_SYSTEM_LISTITEM,     // ListItem
+};
+
+// A clickable picture or label is a button the system does not know of.
+long roleOf(const AccessibleTarget& target) {
+    const forms::ReaderRole role = forms::readerRole(*target.form, target.index);
+    if (role == forms::ReaderRole::PushButton &&
+        target.form->controls()[target.index].kind() != forms::ControlKind::CommandButton) {
+        return ROLE_SYSTEM_PUSHBUTTON;
     }
+    return roles.at(static_cast<std::size_t>(role));
 }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -72,17 +81,17 @@ public:
         if (control == nullptr) {
             return forward(&IAccessible::get_accName, child, name);
         }
-        const std::string& text = control->accessibleName().empty() ? control->caption() : control->accessibleName();
+        const std::string& text = forms::readerName(*control);
         *name = SysAllocString(wide(text).c_str());
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        const forms::Control* control = self(child);
-        if (control == nullptr || roleOf(*control) == 0) {
+        const AccessibleTarget target = targetOf_(window_);
+        if (self(child) == nullptr || roleOf(target) == 0) {
             return forward(&IAccessible::get_accRole, child, role);
         }
         role->vt = VT_I4;
-        role->lVal = roleOf(*control);
+        role->lVal = roleOf(target);
         return S_OK;
     }
     // What is behind another control, or read with one, is invisible to a reader.

@@ -41,7 +41,7 @@ void expectWhatTheWindowShows(Driver& driver, const char* step) {
         const std::string expected = driver.caption("Label" + std::to_string(row + 1)) + ", " +
                                      driver.caption("Label" + std::to_string(row + 11)) + (tolerances ? " %" : "");
         CHECK_EQ(heard.name + " (" + step + ")", expected + " (" + step + ")");
-        CHECK(heard.role == ROLE_SYSTEM_PUSHBUTTON);
+        CHECK(heard.role == ROLE_SYSTEM_LISTITEM);
     }
     const std::array<double, 5> values{double(state.num1), double(state.num2), state.num3, state.num4,
                                        double(state.num5)};

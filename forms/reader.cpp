@@ -1,0 +1,73 @@
+#include "reader.h"
+
+#include <algorithm>
+
+namespace pruhomat::forms {
+namespace {
+
+bool isTabStop(const Form& form, std::size_t index) { return std::ranges::count(form.tabOrder(), index) > 0; }
+
+bool insideList(const Form& form, std::size_t index) {
+    const std::size_t parent = form.controls()[index].parent();
+    return parent != noControl && form.controls()[parent].kind() == ControlKind::Frame && isTabStop(form, parent);
+}
+
+void collectHeard(const Form& form, std::size_t parent, std::vector<std::size_t>& heard) {
+    for (const std::size_t child : form.children(parent)) {
+        if (form.isHeardAlone(child)) {
+            heard.push_back(child);
+        } else if (form.isShown(form.controls()[child]) && !form.children(child).empty()) {
+            collectHeard(form, child, heard);
+        }
+    }
+}
+
+}  // namespace
+
+ReaderRole readerRole(const Form& form, std::size_t index) {
+    const Control& control = form.controls().at(index);
+    const bool clickable = static_cast<bool>(control.onClick);
+    switch (control.kind()) {
+        case ControlKind::CommandButton:
+            return ReaderRole::PushButton;
+        case ControlKind::CheckBox:
+            return ReaderRole::CheckBox;
+        case ControlKind::OptionButton:
+            return ReaderRole::RadioButton;
+        case ControlKind::TextBox:
+            return ReaderRole::Text;
+        case ControlKind::ComboBox:
+            return ReaderRole::ComboBox;
+        case ControlKind::Frame:
+            return isTabStop(form, index) ? ReaderRole::List : clickable ? ReaderRole::Link : ReaderRole::Grouping;
+        case ControlKind::Label:
+        case ControlKind::PictureBox:
+            break;
+    }
+    if (clickable) {
+        return insideList(form, index) ? ReaderRole::ListItem : ReaderRole::PushButton;
+    }
+    return control.kind() == ControlKind::Label ? ReaderRole::Label : ReaderRole::Picture;
+}
+
+const std::string& readerName(const Control& control) {
+    return control.accessibleName().empty() ? control.caption() : control.accessibleName();
+}
+
+std::vector<std::size_t> readerChildren(const Form& form, std::size_t parent) {
+    std::vector<std::size_t> heard;
+    collectHeard(form, parent, heard);
+    return heard;
+}
+
+std::size_t readerFocus(const Form& form, std::size_t focused) {
+    if (focused == noControl || readerRole(form, focused) != ReaderRole::List) {
+        return focused;
+    }
+    const std::vector<std::size_t> items = readerChildren(form, focused);
+    const auto selected =
+        std::ranges::find_if(items, [&form](std::size_t item) { return form.controls()[item].accessibleSelected(); });
+    return selected != items.end() ? *selected : focused;
+}
+
+}  // namespace pruhomat::forms

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "form.h"
+
+namespace pruhomat::forms {
+
+// What a screen reader is told a control is; each front-end names it in its toolkit's words.
+enum class ReaderRole : std::uint8_t {
+    PushButton,
+    CheckBox,
+    RadioButton,
+    Text,
+    ComboBox,
+    Label,
+    Picture,
+    Grouping,
+    Link,
+    List,
+    ListItem,
+};
+
+// A frame the keyboard stops on is a list of the clickable controls in it, which the arrow keys
+// go through; other clickable pictures and labels are buttons, a clickable frame a link.
+ReaderRole readerRole(const Form& form, std::size_t index);
+
+// What a reader says the control is: its reader's name, else its caption.
+const std::string& readerName(const Control& control);
+
+// The controls a reader meets inside a container (noControl: the form), front first: those
+// heard alone, and those inside containers that are not.
+std::vector<std::size_t> readerChildren(const Form& form, std::size_t parent);
+
+// Where the reader's focus is while a control has the keyboard: on a list, its selected item.
+std::size_t readerFocus(const Form& form, std::size_t focused);
+
+}  // namespace pruhomat::forms
