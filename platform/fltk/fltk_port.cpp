@@ -80,6 +80,7 @@ void FltkPort::messageBox(std::string_view prompt, std::string_view title, forms
     const char* closeLabel = fl_close;
     fl_close = "OK";
     fl_message_title(caption.c_str());
+    const MessageReader heard(title, prompt);
     fl_message("%s", text.c_str());
     fl_close = closeLabel;
 }

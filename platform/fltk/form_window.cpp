@@ -29,6 +29,12 @@ void FormWindow::show() {
     XClassHint classHint{programName, programName};
     XSetClassHint(fl_display, fl_xid(this), &classHint);
     controller_.opened();
+    reader_.opened();
+}
+
+void FormWindow::draw() {
+    Fl_Double_Window::draw();
+    loadReaderBusAfterPaint();
 }
 
 void FormWindow::place(const Fl_Window* owner) {
@@ -84,6 +90,7 @@ void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
     const forms::Control& control = form().controls()[index];
     Fl_Widget& widget = *widgets_[index];
     widgetKinds[static_cast<std::size_t>(control.kind())].apply(widget, control, changed);
+    reader_.changed(index, changed);
     if (changed & forms::LeftProperty) {
         if (widget.parent() != nullptr) {
             widget.parent()->redraw();
@@ -105,6 +112,7 @@ void FormWindow::focusNative(std::size_t index) {
         widgets_[index]->take_focus();
         selectAllOnFocus(*widgets_[index]);
     }
+    reader_.followFocus();
 }
 
 void FormWindow::showFocusMark(std::size_t frame, const forms::Rect& mark) {
@@ -119,6 +127,12 @@ void FormWindow::followToolkitFocus() {
 }
 
 int FormWindow::handle(int event) {
+    const int used = handleEvent(event);
+    reader_.followFocus();
+    return used;
+}
+
+int FormWindow::handleEvent(int event) {
     switch (event) {
         case FL_PUSH:
             if (Fl::event_button() == FL_RIGHT_MOUSE) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form.h"
+#include "form_reader.h"
 #include "session.h"
 #include "widgets.h"
 #include "window_controller.h"
@@ -28,10 +29,13 @@ public:
     forms::WindowController& controller() { return controller_; }
     forms::Form& form() { return controller_.form(); }
     Fl_Widget* widget(std::string_view name) { return widgets_.at(form().indexOf(name)); }
+    Fl_Widget* widgetAt(std::size_t index) { return widgets_.at(index); }
     // Where the controller places the window: on the owner, or on the screen without one.
     void place(const Fl_Window* owner);
 
     int handle(int event) override;
+    // Loads what puts the program on the accessibility bus, after the first paint.
+    void draw() override;
 
     void applyChange(std::size_t index, std::uint8_t changed) override;
     void focusNative(std::size_t index) override;
@@ -52,6 +56,7 @@ private:
     void buildChildren(std::size_t parent);
     Fl_Widget* createWidget(std::size_t index);
     void applyFont(Fl_Widget& widget, const forms::Control& control);
+    int handleEvent(int event);
     bool pointerEvent(int event);
     bool keyEvent();
     // FLTK moves its focus itself for the widgets it handles; the controller follows.
@@ -62,6 +67,9 @@ private:
     std::vector<Fl_Widget*> widgets_;
     std::vector<Adapter> adapters_;
     forms::WindowController controller_;
+    // Declared after the controller, so that it goes first: readers' objects turn defunct while
+    // the form is still there.
+    FormReader reader_{*this};
 };
 
 }  // namespace pruhomat::fltk

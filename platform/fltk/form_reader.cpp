@@ -1,0 +1,194 @@
+#include "form_reader.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "form_window.h"
+
+namespace pruhomat::fltk {
+namespace {
+
+ReaderBus* bus = nullptr;
+std::vector<FormReader*> readers;
+
+// Beside the program in the build tree, in its own library folder once installed.
+std::vector<std::filesystem::path> moduleCandidates() {
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    if (failed) {
+        return {};
+    }
+    const std::filesystem::path folder = program.parent_path();
+    return {folder / readerModuleName, folder.parent_path() / "lib" / "pruhomat" / readerModuleName};
+}
+
+void loadModule(void*) {
+    for (const std::filesystem::path& candidate : moduleCandidates()) {
+        void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            continue;
+        }
+        const auto entry = reinterpret_cast<ReaderBusEntry>(dlsym(module, readerBusEntryName));
+        bus = entry != nullptr ? entry() : nullptr;
+        break;
+    }
+    for (FormReader* reader : readers) {
+        reader->opened();
+    }
+}
+
+}  // namespace
+
+void loadReaderBusAfterPaint() {
+    static bool scheduled = false;
+    if (!scheduled) {
+        scheduled = true;
+        Fl::add_timeout(0.0, loadModule);
+    }
+}
+
+FormReader::~FormReader() {
+    std::erase(readers, this);
+    if (bus != nullptr && announced_) {
+        bus->closed(*this);
+    }
+}
+
+void FormReader::opened() {
+    if (std::ranges::find(readers, this) == readers.end()) {
+        readers.push_back(this);
+    }
+    if (bus != nullptr && !announced_) {
+        announced_ = true;
+        bus->opened(*this);
+    }
+}
+
+void FormReader::changed(std::size_t index, std::uint8_t properties) {
+    if (announced_) {
+        bus->changed(*this, index, properties);
+    }
+}
+
+void FormReader::followFocus() {
+    if (announced_) {
+        bus->focusMoved(*this);
+    }
+}
+
+std::string FormReader::title() { return window_.form().looks().caption; }
+
+bool FormReader::active() { return Fl::first_window() == &window_; }
+
+std::size_t FormReader::controlCount() { return window_.form().controls().size(); }
+
+std::vector<std::size_t> FormReader::children(std::size_t container) {
+    return forms::readerChildren(window_.form(), container);
+}
+
+std::size_t FormReader::container(std::size_t index) {
+    const forms::Form& form = window_.form();
+    std::size_t container = form.controls().at(index).parent();
+    while (container != forms::noControl && !form.isHeardAlone(container)) {
+        container = form.controls()[container].parent();
+    }
+    return container;
+}
+
+forms::ReaderRole FormReader::role(std::size_t index) { return forms::readerRole(window_.form(), index); }
+
+std::string FormReader::name(std::size_t index) { return forms::readerName(window_.form().controls().at(index)); }
+
+std::string FormReader::text(std::size_t index) {
+    const forms::Control& control = window_.form().controls().at(index);
+    return control.kind() == forms::ControlKind::TextBox ? control.caption() : forms::readerName(control);
+}
+
+ReaderStates FormReader::states(std::size_t index) {
+    const forms::Form& form = window_.form();
+    const forms::Control& control = form.controls().at(index);
+    const forms::ReaderRole role = forms::readerRole(form, index);
+    const bool listed = role == forms::ReaderRole::List || role == forms::ReaderRole::ListItem;
+    const bool checkable = role == forms::ReaderRole::CheckBox || role == forms::ReaderRole::RadioButton;
+    return {.enabled = control.enabled(),
+            .shown = form.isShown(control),
+            .focusable = forms::takesPointerItself(control.kind()) || listed,
+            .focused = focus() == index,
+            .selectable = control.accessibleSelected() || role == forms::ReaderRole::ListItem,
+            .selected = control.accessibleSelected(),
+            .checkable = checkable,
+            .checked = checkable && control.value(),
+            .editable = role == forms::ReaderRole::Text};
+}
+
+std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(index).items; }
+
+int FormReader::selectedItem(std::size_t index) { return window_.form().controls().at(index).selectedItem(); }
+
+ReaderBox FormReader::box(std::size_t index) {
+    if (index == forms::noControl) {
+        return {window_.x(), window_.y(), window_.w(), window_.h()};
+    }
+    const Fl_Widget& widget = *window_.widgetAt(index);
+    return {window_.x() + widget.x(), window_.y() + widget.y(), widget.w(), widget.h()};
+}
+
+bool FormReader::clickable(std::size_t index) {
+    const forms::Control& control = window_.form().controls().at(index);
+    return static_cast<bool>(control.onClick) || (forms::takesPointerItself(control.kind()) && !control.isInputField());
+}
+
+void FormReader::click(std::size_t index) { window_.controller().click(index); }
+
+std::size_t FormReader::focus() {
+    return forms::readerFocus(window_.form(), window_.controller().focused());
+}
+
+MessageReader::MessageReader(std::string_view title, std::string_view prompt) : title_(title), prompt_(prompt) {
+    if (bus != nullptr) {
+        announced_ = true;
+        bus->opened(*this);
+    }
+}
+
+MessageReader::~MessageReader() {
+    if (announced_) {
+        bus->closed(*this);
+    }
+}
+
+std::vector<std::size_t> MessageReader::children(std::size_t container) {
+    return container == forms::noControl ? std::vector<std::size_t>{promptIndex, buttonIndex} : std::vector<std::size_t>{};
+}
+
+forms::ReaderRole MessageReader::role(std::size_t index) {
+    return index == promptIndex ? forms::ReaderRole::Label : forms::ReaderRole::PushButton;
+}
+
+ReaderStates MessageReader::states(std::size_t index) {
+    const bool button = index == buttonIndex;
+    return {.enabled = true, .shown = true, .focusable = button, .focused = button};
+}
+
+// The whole box: FLTK keeps the places of its message's parts to itself.
+ReaderBox MessageReader::box(std::size_t) {
+    const Fl_Window* shown = Fl::modal();
+    return shown != nullptr ? ReaderBox{shown->x(), shown->y(), shown->w(), shown->h()} : ReaderBox{};
+}
+
+// As its button closes it.
+void MessageReader::click(std::size_t index) {
+    if (Fl_Window* shown = Fl::modal(); index == buttonIndex && shown != nullptr) {
+        shown->hide();
+    }
+}
+
+}  // namespace pruhomat::fltk
