@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,18 @@ ReaderStates FormReader::states(std::size_t index) {
             .checkable = checkable,
             .checked = checkable && control.value(),
             .editable = role == forms::ReaderRole::Text};
+}
+
+std::vector<std::size_t> FormReader::group(std::size_t index) {
+    const forms::Form& form = window_.form();
+    std::vector<std::size_t> options;
+    if (form.controls().at(index).kind() == forms::ControlKind::OptionButton) {
+        std::ranges::copy_if(form.children(form.controls()[index].parent()), std::back_inserter(options),
+                             [&form](std::size_t sibling) {
+                                 return form.controls()[sibling].kind() == forms::ControlKind::OptionButton;
+                             });
+    }
+    return options;
 }
 
 std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(index).items; }

@@ -35,6 +35,7 @@ public:
     std::string name(std::size_t index) override;
     std::string text(std::size_t index) override;
     ReaderStates states(std::size_t index) override;
+    std::vector<std::size_t> group(std::size_t index) override;
     std::vector<std::string> items(std::size_t index) override;
     int selectedItem(std::size_t index) override;
     ReaderBox box(std::size_t index) override;
@@ -66,6 +67,7 @@ public:
     std::string name(std::size_t index) override { return index == promptIndex ? prompt_ : "OK"; }
     std::string text(std::size_t index) override { return name(index); }
     ReaderStates states(std::size_t index) override;
+    std::vector<std::size_t> group(std::size_t) override { return {}; }
     std::vector<std::string> items(std::size_t) override { return {}; }
     int selectedItem(std::size_t) override { return forms::noItem; }
     ReaderBox box(std::size_t index) override;

@@ -49,6 +49,8 @@ public:
     // What a text box holds or a label shows.
     virtual std::string text(std::size_t index) = 0;
     virtual ReaderStates states(std::size_t index) = 0;
+    // The option buttons an option button is chosen among, itself included.
+    virtual std::vector<std::size_t> group(std::size_t index) = 0;
     // A combo box's items and the one it shows (forms::noItem for none).
     virtual std::vector<std::string> items(std::size_t index) = 0;
     virtual int selectedItem(std::size_t index) = 0;

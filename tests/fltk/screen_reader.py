@@ -115,6 +115,10 @@ try:
     option = named(main, "radio button", "5 pásků")
     check(option is not None and "checked" in option[2], "five bands chosen")
     check(named(main, "radio button", "4 pásky") is not None, "the four-band option by name")
+    group = [relation for relation in option[3].getRelationSet()
+             if relation.getRelationType() == pyatspi.RELATION_MEMBER_OF] if option else []
+    check(len(group) == 1 and sorted(group[0].getTarget(i).name for i in range(group[0].getNTargets())) ==
+          ["4 pásky", "5 pásků"], "the options in one group")
     check(not any(found[1] == "Ω" or found[1] == "%" for found in shown(main)), "the result's parts are one object")
 
     # Up and Down move the highlight, and the reader hears each swatch.

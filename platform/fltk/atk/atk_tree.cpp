@@ -128,6 +128,25 @@ AtkStateSet* referStates(AtkObject* object) {
     return states;
 }
 
+// Option buttons are members of their group.
+AtkRelationSet* referRelations(AtkObject* object) {
+    AtkRelationSet* relations = atk_relation_set_new();
+    PruhomatAccessible* node = nodeOf(object);
+    if (node->node != Node::Control || node->tree == nullptr) {
+        return relations;
+    }
+    std::vector<AtkObject*> members;
+    for (const std::size_t member : node->tree->window().group(node->index)) {
+        members.push_back(node->tree->object(member));
+    }
+    if (!members.empty()) {
+        AtkRelation* group = atk_relation_new(members.data(), static_cast<gint>(members.size()), ATK_RELATION_MEMBER_OF);
+        atk_relation_set_add(relations, group);
+        g_object_unref(group);
+    }
+    return relations;
+}
+
 void pruhomat_accessible_class_init(PruhomatAccessibleClass* type) {
     AtkObjectClass* object = ATK_OBJECT_CLASS(type);
     object->get_n_children = countChildren;
@@ -135,6 +154,7 @@ void pruhomat_accessible_class_init(PruhomatAccessibleClass* type) {
     object->get_parent = parentOf;
     object->get_index_in_parent = indexInParent;
     object->ref_state_set = referStates;
+    object->ref_relation_set = referRelations;
 }
 
 void pruhomat_accessible_init(PruhomatAccessible* node) {
