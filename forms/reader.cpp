@@ -15,14 +15,40 @@ bool insideList(const Form& form, std::size_t index) {
 void collectHeard(const Form& form, std::size_t parent, std::vector<std::size_t>& heard) {
     for (const std::size_t child : form.children(parent)) {
         if (form.isHeardAlone(child)) {
-            heard.push_back(child);
+            // A stack whose back picture shows past the front one is still one object.
+            if (const std::size_t stack = stackOf(form, child); std::ranges::count(heard, stack) == 0) {
+                heard.push_back(stack);
+            }
         } else if (form.isShown(form.controls()[child]) && !form.children(child).empty()) {
             collectHeard(form, child, heard);
         }
     }
 }
 
+bool sameStack(const Form& form, std::size_t first, std::size_t second) {
+    const Control& one = form.controls()[first];
+    const Control& other = form.controls()[second];
+    return one.kind() == ControlKind::PictureBox && other.kind() == ControlKind::PictureBox &&
+           one.rect().left == other.rect().left && one.rect().top == other.rect().top;
+}
+
 }  // namespace
+
+std::size_t stackOf(const Form& form, std::size_t index) {
+    const std::vector<std::size_t>& siblings = form.children(form.controls().at(index).parent());
+    const auto backmost = std::find_if(siblings.rbegin(), siblings.rend(),
+                                       [&](std::size_t sibling) { return sameStack(form, sibling, index); });
+    return backmost != siblings.rend() ? *backmost : index;
+}
+
+std::size_t frontOf(const Form& form, std::size_t stack) {
+    for (const std::size_t sibling : form.children(form.controls().at(stack).parent())) {
+        if (sameStack(form, sibling, stack) && form.isHeardAlone(sibling)) {
+            return sibling;
+        }
+    }
+    return stack;
+}
 
 ReaderRole readerRole(const Form& form, std::size_t index) {
     const Control& control = form.controls().at(index);
@@ -65,8 +91,8 @@ std::size_t readerFocus(const Form& form, std::size_t focused) {
         return focused;
     }
     const std::vector<std::size_t> items = readerChildren(form, focused);
-    const auto selected =
-        std::ranges::find_if(items, [&form](std::size_t item) { return form.controls()[item].accessibleSelected(); });
+    const auto selected = std::ranges::find_if(
+        items, [&form](std::size_t item) { return form.controls()[frontOf(form, item)].accessibleSelected(); });
     return selected != items.end() ? *selected : focused;
 }
 

@@ -31,8 +31,15 @@ ReaderRole readerRole(const Form& form, std::size_t index);
 // What a reader says the control is: its reader's name, else its caption.
 const std::string& readerName(const Control& control);
 
-// The controls a reader meets inside a container (noControl: the form), front first: those
-// heard alone, and those inside containers that are not.
+// Pictures stacked at one place (the same corner), one shown at a time (a band's colours), are
+// one object to a reader, whose name changes as another comes to the front. A stack is known by
+// its backmost control, which stays; a control alone is a stack of one.
+std::size_t stackOf(const Form& form, std::size_t index);
+// The stack's control a reader meets now: its front shown one, else the stack's own.
+std::size_t frontOf(const Form& form, std::size_t stack);
+
+// The stacks a reader meets inside a container (noControl: the form), front first: those whose
+// front is heard alone, and those inside containers that are not.
 std::vector<std::size_t> readerChildren(const Form& form, std::size_t parent);
 
 // Where the reader's focus is while a control has the keyboard: on a list, its selected item.

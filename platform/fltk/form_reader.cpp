@@ -28,7 +28,7 @@ std::vector<std::filesystem::path> moduleCandidates() {
         return {};
     }
     const std::filesystem::path folder = program.parent_path();
-    return {folder / readerModuleName, folder.parent_path() / "lib" / "pruhomat" / readerModuleName};
+    return {folder / readerModuleName, folder.parent_path() / "lib" / "pruhomat" / "modules" / readerModuleName};
 }
 
 void loadModule(void*) {
@@ -73,10 +73,17 @@ void FormReader::opened() {
     }
 }
 
+// A stack's member coming to the front or going is a new name for the stack.
 void FormReader::changed(std::size_t index, std::uint8_t properties) {
-    if (announced_) {
-        bus->changed(*this, index, properties);
+    if (!announced_) {
+        return;
     }
+    const std::size_t stack = forms::stackOf(window_.form(), index);
+    const bool stacked = stack != index || forms::frontOf(window_.form(), stack) != stack;
+    if (stacked && (properties & forms::VisibleProperty)) {
+        properties = (properties & ~forms::VisibleProperty) | forms::CaptionProperty | forms::AccessibilityProperty;
+    }
+    bus->changed(*this, stack, static_cast<std::uint8_t>(properties));
 }
 
 void FormReader::followFocus() {
@@ -96,6 +103,7 @@ std::vector<std::size_t> FormReader::children(std::size_t container) {
 }
 
 std::size_t FormReader::container(std::size_t index) {
+    index = front(index);
     const forms::Form& form = window_.form();
     std::size_t container = form.controls().at(index).parent();
     while (container != forms::noControl && !form.isHeardAlone(container)) {
@@ -104,16 +112,18 @@ std::size_t FormReader::container(std::size_t index) {
     return container;
 }
 
-forms::ReaderRole FormReader::role(std::size_t index) { return forms::readerRole(window_.form(), index); }
+forms::ReaderRole FormReader::role(std::size_t index) { return forms::readerRole(window_.form(), front(index)); }
 
-std::string FormReader::name(std::size_t index) { return forms::readerName(window_.form().controls().at(index)); }
+std::string FormReader::name(std::size_t index) { return forms::readerName(window_.form().controls().at(front(index))); }
 
 std::string FormReader::text(std::size_t index) {
+    index = front(index);
     const forms::Control& control = window_.form().controls().at(index);
     return control.kind() == forms::ControlKind::TextBox ? control.caption() : forms::readerName(control);
 }
 
 ReaderStates FormReader::states(std::size_t index) {
+    index = front(index);
     const forms::Form& form = window_.form();
     const forms::Control& control = form.controls().at(index);
     const forms::ReaderRole role = forms::readerRole(form, index);
@@ -122,7 +132,7 @@ ReaderStates FormReader::states(std::size_t index) {
     return {.enabled = control.enabled(),
             .shown = form.isShown(control),
             .focusable = forms::takesPointerItself(control.kind()) || listed,
-            .focused = focus() == index,
+            .focused = focus() == forms::stackOf(form, index),
             .selectable = control.accessibleSelected() || role == forms::ReaderRole::ListItem,
             .selected = control.accessibleSelected(),
             .checkable = checkable,
@@ -142,11 +152,12 @@ std::vector<std::size_t> FormReader::group(std::size_t index) {
     return options;
 }
 
-std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(index).items; }
+std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(front(index)).items; }
 
-int FormReader::selectedItem(std::size_t index) { return window_.form().controls().at(index).selectedItem(); }
+int FormReader::selectedItem(std::size_t index) { return window_.form().controls().at(front(index)).selectedItem(); }
 
 ReaderBox FormReader::box(std::size_t index) {
+    index = front(index);
     if (index == forms::noControl) {
         return {window_.x(), window_.y(), window_.w(), window_.h()};
     }
@@ -155,14 +166,20 @@ ReaderBox FormReader::box(std::size_t index) {
 }
 
 bool FormReader::clickable(std::size_t index) {
+    index = front(index);
     const forms::Control& control = window_.form().controls().at(index);
     return static_cast<bool>(control.onClick) || (forms::takesPointerItself(control.kind()) && !control.isInputField());
 }
 
-void FormReader::click(std::size_t index) { window_.controller().click(index); }
+void FormReader::click(std::size_t index) { window_.controller().click(front(index)); }
 
 std::size_t FormReader::focus() {
-    return forms::readerFocus(window_.form(), window_.controller().focused());
+    const std::size_t focused = forms::readerFocus(window_.form(), window_.controller().focused());
+    return focused == forms::noControl ? focused : forms::stackOf(window_.form(), focused);
+}
+
+std::size_t FormReader::front(std::size_t index) {
+    return index == forms::noControl ? index : forms::frontOf(window_.form(), index);
 }
 
 MessageReader::MessageReader(std::string_view title, std::string_view prompt) : title_(title), prompt_(prompt) {

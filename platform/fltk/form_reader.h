@@ -44,6 +44,9 @@ public:
     std::size_t focus() override;
 
 private:
+    // The control a reader meets now for one it keeps: the front of a stack.
+    std::size_t front(std::size_t index);
+
     FormWindow& window_;
     bool announced_ = false;
 };

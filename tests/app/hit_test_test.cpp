@@ -1,5 +1,9 @@
 #include "clicks.h"
 #include "main_window.h"
+#include "reader.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace pruhomat::testing {
 namespace {
@@ -36,6 +40,29 @@ TEST_F(ClicksAtPoints, ToleranceColumnShowsTheTenPercentPictureInFront) {
         tolerancesHeard += form().isHeardAlone(form().indexOf(name)) ? 1 : 0;
     }
     EXPECT_EQ(tolerancesHeard, 1);
+}
+
+// A band's stack is one object to a reader: it stays while its front picture, and so its name,
+// changes. The palette is a list whose keyboard highlight is the reader's focus.
+TEST_F(ClicksAtPoints, ABandIsOneReaderObjectAndThePaletteAList) {
+    const std::size_t band4 = forms::stackOf(form(), form().indexOf("p4p"));
+    const std::vector<std::size_t> heard = forms::readerChildren(form(), form().indexOf("Resistor"));
+    EXPECT_EQ(std::ranges::count(heard, band4), 1);
+    EXPECT_EQ(form().controls()[forms::frontOf(form(), band4)].name(), "p4p");
+    click("p4p");
+    click("b2");
+    EXPECT_EQ(forms::stackOf(form(), form().indexOf("p42")), band4);
+    EXPECT_EQ(form().controls()[forms::frontOf(form(), band4)].name(), "p42");
+    EXPECT_EQ(std::ranges::count(forms::readerChildren(form(), form().indexOf("Resistor")), band4), 1);
+
+    const std::size_t palette = form().indexOf("Paleta");
+    EXPECT_EQ(forms::readerRole(form(), palette), forms::ReaderRole::List);
+    EXPECT_EQ(forms::readerRole(form(), form().indexOf("b3")), forms::ReaderRole::ListItem);
+    EXPECT_EQ(forms::readerRole(form(), form().indexOf("p42")), forms::ReaderRole::PushButton);
+    EXPECT_EQ(forms::readerRole(form(), form().indexOf("band4")), forms::ReaderRole::RadioButton);
+    const std::size_t focus = forms::readerFocus(form(), palette);
+    EXPECT_TRUE(form().controls()[focus].accessibleSelected());
+    EXPECT_EQ(forms::readerFocus(form(), form().indexOf("prog")), form().indexOf("prog"));
 }
 
 TEST_F(ClicksAtPoints, ControlsWithoutHandlersSwallowTheClick) {
