@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -21,18 +20,21 @@ ReaderBus* bus = nullptr;
 std::vector<FormReader*> readers;
 
 // Beside the program in the build tree, in its own library folder once installed.
-std::vector<std::filesystem::path> moduleCandidates() {
-    std::error_code failed;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
-    if (failed) {
+std::vector<std::string> moduleCandidates() {
+    std::array<char, 4096> program{};
+    const ssize_t length = readlink("/proc/self/exe", program.data(), program.size() - 1);
+    const std::string path(program.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+    const std::size_t folderEnd = path.rfind('/');
+    if (folderEnd == std::string::npos || folderEnd == 0) {
         return {};
     }
-    const std::filesystem::path folder = program.parent_path();
-    return {folder / readerModuleName, folder.parent_path() / "lib" / "pruhomat" / "modules" / readerModuleName};
+    const std::string folder = path.substr(0, folderEnd);
+    const std::string parent = folder.substr(0, folder.rfind('/'));
+    return {folder + "/" + readerModuleName, parent + "/lib/pruhomat/modules/" + readerModuleName};
 }
 
 void loadModule(void*) {
-    for (const std::filesystem::path& candidate : moduleCandidates()) {
+    for (const std::string& candidate : moduleCandidates()) {
         void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             continue;
