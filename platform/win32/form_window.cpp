@@ -360,6 +360,14 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_DPICHANGED:
             dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_ACTIVATE:
+            // As a dialog does: the keyboard goes back to its control whenever the activation
+            // arrives, where the system would give it to the window itself.
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && controller_.focused() != forms::noControl) {
+                focusNative(controller_.focused());
+                return 0;
+            }
+            break;
         case WM_NCDESTROY:
             window_ = nullptr;
             break;
