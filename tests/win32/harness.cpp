@@ -86,14 +86,11 @@ void Driver::settle() {
     }
 }
 
+// As long as any other condition may take on a loaded machine.
 HWND Driver::waitForWindow(const wchar_t* windowClass, const wchar_t* title) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (HWND found = FindWindowW(windowClass, title)) {
-            return found;
-        }
-        Sleep(30);
-    }
-    return nullptr;
+    HWND found = nullptr;
+    waitUntil([&] { return (found = FindWindowW(windowClass, title)) != nullptr; });
+    return found;
 }
 
 void Driver::click(HWND window, forms::Form& form, std::string_view name) { clickAt(window, centreOf(form, name)); }
@@ -124,6 +121,13 @@ HWND Driver::focused() const {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(windowThread_, &info);
     return info.hwndFocus;
+}
+
+bool Driver::inMenu() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(windowThread_, &info);
+    return (info.flags & GUI_INMENUMODE) != 0 && IsWindowVisible(FindWindowW(L"#32768", nullptr));
 }
 
 std::string Driver::caption(HWND window) {

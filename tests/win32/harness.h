@@ -56,6 +56,8 @@ public:
     DWORD windowThread() const { return windowThread_; }
     // The window with the keyboard focus on the window's thread.
     HWND focused() const;
+    // The window's thread is in a menu's loop, which takes the keys from now on.
+    bool inMenu() const;
 
 private:
     win32::Application& application_;

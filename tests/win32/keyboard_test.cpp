@@ -92,7 +92,7 @@ WINDOW_TEST(KeysAloneEnterAResistorAndCopyIt) {
     // The context menu copies the same, from a right click anywhere.
     pruhomat::testing::emptyClipboard();
     user::rightClick(user::centreOf(driver.handleOf("p30")));
-    CHECK(waitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
+    CHECK(waitUntil([&] { return driver.inMenu(); }));
     user::key(VK_DOWN);
     user::key(VK_RETURN);
     CHECK(waitUntil([] { return pruhomat::testing::clipboardText() == "4,7 kΩ ±5 %"; }));
