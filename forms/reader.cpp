@@ -86,6 +86,14 @@ std::vector<std::size_t> readerChildren(const Form& form, std::size_t parent) {
     return heard;
 }
 
+std::size_t readerContainer(const Form& form, std::size_t index) {
+    std::size_t container = form.controls().at(index).parent();
+    while (container != noControl && !form.isHeardAlone(container)) {
+        container = form.controls()[container].parent();
+    }
+    return container;
+}
+
 std::size_t readerFocus(const Form& form, std::size_t focused) {
     if (focused == noControl || readerRole(form, focused) != ReaderRole::List) {
         return focused;

@@ -42,6 +42,9 @@ std::size_t frontOf(const Form& form, std::size_t stack);
 // front is heard alone, and those inside containers that are not.
 std::vector<std::size_t> readerChildren(const Form& form, std::size_t parent);
 
+// The container a reader meets a control in: its nearest one heard alone, noControl for the form.
+std::size_t readerContainer(const Form& form, std::size_t index);
+
 // Where the reader's focus is while a control has the keyboard: on a list, its selected item.
 std::size_t readerFocus(const Form& form, std::size_t focused);
 

@@ -104,15 +104,7 @@ std::vector<std::size_t> FormReader::children(std::size_t container) {
     return forms::readerChildren(window_.form(), container);
 }
 
-std::size_t FormReader::container(std::size_t index) {
-    index = front(index);
-    const forms::Form& form = window_.form();
-    std::size_t container = form.controls().at(index).parent();
-    while (container != forms::noControl && !form.isHeardAlone(container)) {
-        container = form.controls()[container].parent();
-    }
-    return container;
-}
+std::size_t FormReader::container(std::size_t index) { return forms::readerContainer(window_.form(), front(index)); }
 
 forms::ReaderRole FormReader::role(std::size_t index) { return forms::readerRole(window_.form(), front(index)); }
 

@@ -48,6 +48,7 @@ TEST_F(ClicksAtPoints, ABandIsOneReaderObjectAndThePaletteAList) {
     const std::size_t band4 = forms::stackOf(form(), form().indexOf("p4p"));
     const std::vector<std::size_t> heard = forms::readerChildren(form(), form().indexOf("Resistor"));
     EXPECT_EQ(std::ranges::count(heard, band4), 1);
+    EXPECT_EQ(forms::readerContainer(form(), band4), form().indexOf("Resistor"));
     EXPECT_EQ(form().controls()[forms::frontOf(form(), band4)].name(), "p4p");
     click("p4p");
     click("b2");
