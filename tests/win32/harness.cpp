@@ -65,7 +65,12 @@ DWORD WINAPI runDriver(LPVOID parameter) {
     const auto* start = static_cast<DriverStart*>(parameter);
     // The test reads Active Accessibility from another apartment, as a screen reader would.
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    start->body(*start->driver);
+    // A user meets the window once it is shown and active, not while it is still being built.
+    Driver& driver = *start->driver;
+    if (!waitUntil([&] { return IsWindowVisible(driver.mainWindow()) && GetForegroundWindow() == driver.mainWindow(); })) {
+        recordFailure(__FILE__, __LINE__, "the main window was never shown and active");
+    }
+    start->body(driver);
     CoUninitialize();
     PostThreadMessageW(start->driver->windowThread(), WM_QUIT, 0, 0);
     return 0;
@@ -86,11 +91,12 @@ void Driver::settle() {
     }
 }
 
-// As long as any other condition may take on a loaded machine.
+// As long as any other condition may take on a loaded machine. A window is found as soon as it
+// is created, before its controls are; it is shown after them.
 HWND Driver::waitForWindow(const wchar_t* windowClass, const wchar_t* title) {
     HWND found = nullptr;
-    waitUntil([&] { return (found = FindWindowW(windowClass, title)) != nullptr; });
-    return found;
+    return waitUntil([&] { return IsWindowVisible(found = FindWindowW(windowClass, title)) != FALSE; }) ? found
+                                                                                                           : nullptr;
 }
 
 void Driver::click(HWND window, forms::Form& form, std::string_view name) { clickAt(window, centreOf(form, name)); }
