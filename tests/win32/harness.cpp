@@ -56,6 +56,22 @@ LRESULT CALLBACK syncProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+bool hasNothingToPaint(HWND window) { return GetUpdateRect(window, nullptr, FALSE) == FALSE; }
+
+BOOL CALLBACK childHasNothingToPaint(HWND child, LPARAM allPainted) {
+    *reinterpret_cast<bool*>(allPainted) &= hasNothingToPaint(child);
+    return TRUE;
+}
+
+bool shownAndPainted(HWND window) {
+    if (!IsWindowVisible(window) || !hasNothingToPaint(window)) {
+        return false;
+    }
+    bool allPainted = true;
+    EnumChildWindows(window, childHasNothingToPaint, reinterpret_cast<LPARAM>(&allPainted));
+    return allPainted;
+}
+
 struct DriverStart {
     Driver* driver;
     TestBody body;
@@ -67,7 +83,7 @@ DWORD WINAPI runDriver(LPVOID parameter) {
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     // A user meets the window once it is shown and active, not while it is still being built.
     Driver& driver = *start->driver;
-    if (!waitUntil([&] { return IsWindowVisible(driver.mainWindow()) && GetForegroundWindow() == driver.mainWindow(); })) {
+    if (!waitUntil([&] { return shownAndPainted(driver.mainWindow()) && GetForegroundWindow() == driver.mainWindow(); })) {
         recordFailure(__FILE__, __LINE__, "the main window was never shown and active");
     }
     start->body(driver);
@@ -92,11 +108,10 @@ void Driver::settle() {
 }
 
 // As long as any other condition may take on a loaded machine. A window is found as soon as it
-// is created, before its controls are; it is shown after them.
+// is created, before its controls are; the user meets it shown and painted.
 HWND Driver::waitForWindow(const wchar_t* windowClass, const wchar_t* title) {
     HWND found = nullptr;
-    return waitUntil([&] { return IsWindowVisible(found = FindWindowW(windowClass, title)) != FALSE; }) ? found
-                                                                                                           : nullptr;
+    return waitUntil([&] { return shownAndPainted(found = FindWindowW(windowClass, title)); }) ? found : nullptr;
 }
 
 void Driver::click(HWND window, forms::Form& form, std::string_view name) { clickAt(window, centreOf(form, name)); }
