@@ -81,10 +81,10 @@ DWORD WINAPI runDriver(LPVOID parameter) {
     const auto* start = static_cast<DriverStart*>(parameter);
     // The test reads Active Accessibility from another apartment, as a screen reader would.
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    // A user meets the window once it is shown and active, not while it is still being built.
+    // A user meets the window once it is shown, painted and active, not while it is being built.
     Driver& driver = *start->driver;
     if (!waitUntil([&] { return shownAndPainted(driver.mainWindow()) && GetForegroundWindow() == driver.mainWindow(); })) {
-        recordFailure(__FILE__, __LINE__, "the main window was never shown and active");
+        recordFailure(__FILE__, __LINE__, "the main window was never shown, painted and active");
     }
     start->body(driver);
     CoUninitialize();

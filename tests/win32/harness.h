@@ -47,8 +47,8 @@ public:
 
     // Waits until the window's thread has handled everything posted so far.
     void settle();
-    // The top-level window of this class and title once it is shown, and so has its controls;
-    // null after a few seconds.
+    // The top-level window of this class and title once it is shown and painted, and so has its
+    // controls; null after a few seconds.
     static HWND waitForWindow(const wchar_t* windowClass, const wchar_t* title);
 
     std::string caption(HWND window);
