@@ -197,10 +197,29 @@ void sendMouse(POINT screen, DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
+// Under Wine the X server tells the desktop and each window's thread where its pointer went when
+// a window opens or closes under it, and they turn that into a move of Wine's pointer. Taken in
+// late, such a move would pull the pointer off a button held down. Before a button goes down the
+// pointer is put in place, and both threads have gone round their loops twice, taking in what
+// the X server had sent them by then.
+void pointAt(POINT screen) {
+    sendMouse(screen, 0);
+    for (HWND owner : {GetDesktopWindow(), WindowFromPoint(screen)}) {
+        for (int round = 0; round < 2; ++round) {
+            SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_NORMAL, settleTimeout, nullptr);
+        }
+    }
+}
+
 }  // namespace
 
 void moveTo(POINT screen) { sendMouse(screen, 0); }
-void press(POINT screen) { sendMouse(screen, MOUSEEVENTF_LEFTDOWN); }
+
+void press(POINT screen) {
+    pointAt(screen);
+    sendMouse(screen, MOUSEEVENTF_LEFTDOWN);
+}
+
 void release(POINT screen) { sendMouse(screen, MOUSEEVENTF_LEFTUP); }
 
 void click(POINT screen) {
@@ -231,6 +250,7 @@ void chord(std::initializer_list<WORD> virtualKeys) {
 }
 
 void rightClick(POINT screen) {
+    pointAt(screen);
     sendMouse(screen, MOUSEEVENTF_RIGHTDOWN);
     sendMouse(screen, MOUSEEVENTF_RIGHTUP);
 }
