@@ -203,7 +203,7 @@ void sendMouse(POINT screen, DWORD flags) {
 // pointer is put in place, and both threads have gone round their loops twice, taking in what
 // the X server had sent them by then.
 void pointAt(POINT screen) {
-    sendMouse(screen, 0);
+    moveTo(screen);
     for (HWND owner : {GetDesktopWindow(), WindowFromPoint(screen)}) {
         for (int round = 0; round < 2; ++round) {
             SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_NORMAL, settleTimeout, nullptr);
