@@ -349,10 +349,11 @@ void Form1::enterValue() {
     if (!valueDialog_) {
         valueDialog_ = std::make_unique<FrmValue>(port_, decimalSeparator_);
     }
-    valueDialog_->load(lastValueText_, state_.num5);
+    valueDialog_->load(lastValueText_, Tolerance::percent(state_.num5), lastValueAsCode_);
     showModal(valueDialog_->form());
     if (const auto& drawn = valueDialog_->accepted()) {
         lastValueText_ = valueDialog_->text();
+        lastValueAsCode_ = valueDialog_->asCode();
         drawResistor(*drawn);
     }
 }

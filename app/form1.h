@@ -109,6 +109,7 @@ private:
     bool dialogShown_ = false;
     // What OK last took in the value dialog during this run.
     std::string lastValueText_;
+    bool lastValueAsCode_ = false;
 
     // The controls the handlers touch, looked up once here, so that a name the layout lacks fails
     // the construction of the window, never a click.

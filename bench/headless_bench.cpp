@@ -87,7 +87,7 @@ void loadAboutDialog(benchmark::State& state) {
 void keystrokeInValueDialog(benchmark::State& state) {
     pruhomat::testing::RecordingPort port;
     pruhomat::FrmValue dialog(port, std::string(decimalSeparator));
-    dialog.load("", 10);
+    dialog.load("", pruhomat::Tolerance::percent(10), false);
     Form& form = dialog.form();
     const std::size_t field = form.indexOf("txtValue");
     collectChanges(form);

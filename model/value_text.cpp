@@ -4,7 +4,9 @@
 #include <array>
 #include <string>
 
-#include "result.h"
+#include "marking_text.h"
+#include "markings.h"
+#include "standard_series.h"
 
 namespace pruhomat {
 namespace {
@@ -28,12 +30,8 @@ constexpr std::array<Multiplier, 10> multipliers{{{"R", 0},
                                                   {"\xCE\xBC", -6}}};
 // The Greek omega, the ohm sign and the word, in any case.
 constexpr std::array<std::string_view, 3> ohmSigns{"\xCE\xA9", "\xE2\x84\xA6", "ohm"};
-// The space, the no-break space and the narrow no-break space that groups digits.
-constexpr std::array<std::string_view, 3> spaces{" ", "\xC2\xA0", "\xE2\x80\xAF"};
 constexpr std::array<std::string_view, 2> minusSigns{"-", "\xE2\x88\x92"};
-constexpr std::string_view plusMinus = "\xC2\xB1";
 constexpr int mostSignificantDigits = 3;
-constexpr std::size_t longestTolerance = 3;  // digits
 
 std::size_t characterCount(std::string_view text) {
     return static_cast<std::size_t>(std::ranges::count_if(text, [](char byte) { return (byte & 0xC0) != 0x80; }));
@@ -79,6 +77,12 @@ public:
         }
         return false;
     }
+    // The tolerance letter of the printed code, in capitals: "J" of "4K7J".
+    std::optional<Tolerance> toleranceLetter() {
+        const auto tolerance = rest_.empty() ? std::nullopt : toleranceOfLetter(rest_.front());
+        rest_.remove_prefix(tolerance ? 1 : 0);
+        return tolerance;
+    }
     bool atEnd() const { return rest_.empty(); }
 
 private:
@@ -88,9 +92,11 @@ private:
 struct Numeral {
     std::string digits;  // whole and fraction together
     int exponent = 0;
+    std::optional<Tolerance> letter;
 };
 
-// number [separator fraction] [multiplier] [unit], or RKM: number multiplier fraction [unit].
+// number [separator fraction] [multiplier] [unit], or RKM: number multiplier fraction [unit];
+// a multiplier may take the tolerance letter after it.
 std::optional<Numeral> numeralOf(std::string_view text) {
     Cursor cursor(text);
     const std::string whole = cursor.digits();
@@ -102,11 +108,12 @@ std::optional<Numeral> numeralOf(std::string_view text) {
     } else if ((multiplier = cursor.multiplier())) {
         fraction = cursor.digits();
     }
+    const std::optional<Tolerance> letter = multiplier ? cursor.toleranceLetter() : std::nullopt;
     cursor.unit();
     if (!cursor.atEnd() || (whole.empty() && fraction.empty())) {
         return std::nullopt;
     }
-    return Numeral{whole + fraction, multiplier.value_or(0) - static_cast<int>(fraction.size())};
+    return Numeral{whole + fraction, multiplier.value_or(0) - static_cast<int>(fraction.size()), letter};
 }
 
 // Below 0,1 Ω, above 99 MΩ, or neither; digits + exponent places the value's leading digit.
@@ -125,29 +132,10 @@ std::optional<ValueProblem> rangeProblem(const TypedValue& value) {
     return std::nullopt;
 }
 
-ValueReading failed(ValueProblem problem) { return {std::nullopt, problem, std::nullopt}; }
-
-std::string withoutSpaces(std::string_view text) {
-    std::string compact;
-    while (!text.empty()) {
-        const auto space = std::ranges::find_if(spaces, [text](std::string_view sign) { return text.starts_with(sign); });
-        if (space == spaces.end()) {
-            compact += text.front();
-        }
-        text.remove_prefix(space == spaces.end() ? 1 : space->size());
-    }
-    return compact;
-}
-
-// "5%" or "5" after the plus-minus sign: whole percent.
-std::optional<std::uint8_t> toleranceOf(std::string_view text) {
-    Cursor cursor(text);
-    const std::string digits = cursor.digits();
-    cursor.take("%");
-    if (!cursor.atEnd() || digits.empty() || digits.size() > longestTolerance) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(std::stoi(digits));
+ValueReading failed(ValueProblem problem) {
+    ValueReading reading;
+    reading.problem = problem;
+    return reading;
 }
 
 // The numeral's significant digits and exponent, or why they make no resistance.
@@ -168,65 +156,100 @@ ValueReading significantOf(Numeral numeral) {
     if (const auto problem = rangeProblem(value)) {
         return failed(*problem);
     }
-    return {value, ValueProblem::Empty, std::nullopt};
+    ValueReading reading;
+    reading.value = value;
+    return reading;
+}
+
+// "01C": the E96 value numbered 01 to 96, times the letter's power of ten.
+std::optional<ValueReading> e96Reading(std::string_view text) {
+    if (text.size() != 3 || !isDigit(text[0]) || !isDigit(text[1]) || !e96Multiplier(text[2])) {
+        return std::nullopt;
+    }
+    const std::size_t number = static_cast<std::size_t>((text[0] - '0') * 10 + (text[1] - '0'));
+    const auto& e96 = *std::ranges::find(standardSeries(), std::string_view("E96"), &StandardSeries::name);
+    if (number == 0 || number > e96.values.size()) {
+        return failed(number == 0 ? ValueProblem::BeforeFirstE96 : ValueProblem::PastLastE96);
+    }
+    return significantOf({std::to_string(e96.values[number - 1]), *e96Multiplier(text[2]), std::nullopt});
+}
+
+// What an SMD code makes of three or four digits ("472": 47 × 10²) or of an E96 code written
+// with an R ("10R"), where that is a value other than the text's own.
+std::optional<TypedValue> codeReading(std::string_view text, const std::optional<TypedValue>& own) {
+    std::optional<TypedValue> code;
+    if ((text.size() == 3 || text.size() == 4) && std::ranges::all_of(text, isDigit)) {
+        code = significantOf({std::string(text.substr(0, text.size() - 1)), text.back() - '0', std::nullopt}).value;
+    } else if (text.size() == 3 && (text[2] == 'R' || text[2] == 'r')) {
+        code = e96Reading(text)->value;
+    }
+    return code == own ? std::nullopt : code;
 }
 
 }  // namespace
 
 int TypedValue::digits() const { return static_cast<int>(std::to_string(significant).size()); }
 
+// A numeral, or else an E96 code, with the tolerance and coefficient that follow it.
 ValueReading readValue(std::string_view text) {
     if (characterCount(text) > longestValueText) {
         return failed(ValueProblem::TooLong);
     }
-    const std::string compact = withoutSpaces(text);
-    if (compact.empty()) {
+    const std::string plain = withPlainSpaces(text);
+    if (plain.find_first_not_of(' ') == std::string::npos) {
         return failed(ValueProblem::Empty);
     }
+    const std::optional<MarkingParts> parts = markingPartsOf(plain);
+    const std::string compact = withoutSpaces(parts ? parts->value : "");
     std::string_view number = compact;
     const bool negative = std::ranges::any_of(minusSigns, [&number](std::string_view minus) {
         const bool found = number.starts_with(minus);
         number.remove_prefix(found ? minus.size() : 0);
         return found;
     });
-    const std::size_t toleranceStart = number.find(plusMinus);
-    const std::optional<std::uint8_t> tolerance =
-        toleranceStart == std::string_view::npos ? std::nullopt : toleranceOf(number.substr(toleranceStart + plusMinus.size()));
-    auto numeral = numeralOf(number.substr(0, toleranceStart));
-    if (!numeral || (toleranceStart != std::string_view::npos && !tolerance)) {
+    const std::optional<Numeral> numeral = numeralOf(number);
+    const std::optional<ValueReading> e96 = numeral ? std::nullopt : e96Reading(number);
+    if (!parts || (!numeral && !e96) || (numeral && numeral->letter && parts->tolerance)) {
         return failed(ValueProblem::NotANumber);
     }
     if (negative) {
         return failed(ValueProblem::Negative);
     }
-    ValueReading reading = significantOf(*numeral);
-    if (reading.value) {
-        reading.tolerance = tolerance;
+    ValueReading reading = numeral ? significantOf(*numeral) : *e96;
+    reading.asCode = codeReading(number, reading.value);
+    if (reading.value || reading.asCode) {
+        reading.tolerance = parts->tolerance ? parts->tolerance : numeral ? numeral->letter : std::nullopt;
+        reading.coefficient = parts->coefficient;
     }
     return reading;
 }
-std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_view decimalSeparator) {
+
+UnitParts unitPartsOf(std::uint64_t significant, int exponent) {
     const std::string digits = std::to_string(significant);
     const int magnitude = static_cast<int>(digits.size()) + exponent;  // digits before the separator
     const int unitPower = magnitude > 6 ? 6 : magnitude > 3 ? 3 : 0;
     const int wholeDigits = magnitude - unitPower;
-    std::string whole;
-    std::string fraction;
+    UnitParts parts;
+    parts.unit = unitPower == 6 ? Unit::MegaOhm : unitPower == 3 ? Unit::KiloOhm : Unit::Ohm;
     if (wholeDigits <= 0) {
-        whole = "0";
-        fraction = std::string(static_cast<std::size_t>(-wholeDigits), '0') + digits;
+        parts.whole = "0";
+        parts.fraction = std::string(static_cast<std::size_t>(-wholeDigits), '0') + digits;
     } else if (wholeDigits >= static_cast<int>(digits.size())) {
-        whole = digits + std::string(static_cast<std::size_t>(wholeDigits) - digits.size(), '0');
+        parts.whole = digits + std::string(static_cast<std::size_t>(wholeDigits) - digits.size(), '0');
     } else {
-        whole = digits.substr(0, static_cast<std::size_t>(wholeDigits));
-        fraction = digits.substr(static_cast<std::size_t>(wholeDigits));
+        parts.whole = digits.substr(0, static_cast<std::size_t>(wholeDigits));
+        parts.fraction = digits.substr(static_cast<std::size_t>(wholeDigits));
     }
-    while (!fraction.empty() && fraction.back() == '0') {
-        fraction.pop_back();
+    while (!parts.fraction.empty() && parts.fraction.back() == '0') {
+        parts.fraction.pop_back();
     }
-    const Unit unit = unitPower == 6 ? Unit::MegaOhm : unitPower == 3 ? Unit::KiloOhm : Unit::Ohm;
-    return whole + (fraction.empty() ? "" : std::string(decimalSeparator) + fraction) + " " +
-           std::string(unitSymbol(unit));
+    return parts;
+}
+
+std::string valueWithUnit(std::uint64_t significant, int exponent, std::string_view decimalSeparator) {
+    const UnitParts parts = unitPartsOf(significant, exponent);
+    return parts.whole + (parts.fraction.empty() ? "" : std::string(decimalSeparator) + parts.fraction) + " " +
+           std::string(unitSymbol(parts.unit));
 }
 
 }  // namespace pruhomat

@@ -1,25 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "value_preview.h"
 
 namespace pruhomat {
 namespace {
 
+constexpr Tolerance fivePercent = Tolerance::percent(5);
+
 TEST(ValuePreview, ShowsTheValueItsBandsAndItsSeries) {
-    const ValuePreview fourK7 = previewValue("4k7", 5, ",");
-    EXPECT_EQ(fourK7.value, "4,7 kΩ ±5 %");
-    EXPECT_EQ(fourK7.bands, "žlutá, fialová, červená, zlatá");
-    EXPECT_EQ(fourK7.series, "řady E3, E6, E12, E24, E192");
+    const ValuePreview fourK7 = previewValue("4k7", fivePercent, ",");
+    EXPECT_EQ(fourK7.lines(), (std::vector<std::string>{"4,7 kΩ ±5 %", "žlutá, fialová, červená, zlatá", "kód RKM: 4K7J",
+                                                        "kódy SMD: 472, 4701", "řady E3, E6, E12, E24, E192"}));
     ASSERT_TRUE(fourK7.drawn);
     EXPECT_EQ(fourK7.drawn->count, BandCount::Four);
 
-    const ValuePreview precise = previewValue("4,75k", 1, ",");
+    const ValuePreview precise = previewValue("4,75k", Tolerance::percent(1), ",");
     EXPECT_EQ(precise.value, "4,75 kΩ ±1 %");
     EXPECT_EQ(precise.bands, "žlutá, fialová, zelená, hnědá, hnědá");
     EXPECT_EQ(precise.series, "řady E96, E192");
 
-    EXPECT_EQ(previewValue("4,5k", 10, ".").series, "nejbližší E24: 4.3 kΩ / 4.7 kΩ; E96: 4.42 kΩ / 4.53 kΩ");
-    EXPECT_EQ(previewValue("0R1", 10, ",").bands, "hnědá, černá, stříbrná, stříbrná");
+    EXPECT_EQ(previewValue("4,5k", Tolerance::percent(10), ".").lines()[4],
+              "nejbližší E24: 4.3 kΩ −4.4 % / 4.7 kΩ +4.4 %");
+    EXPECT_EQ(previewValue("0R1", Tolerance::percent(10), ",").bands, "hnědá, černá, stříbrná, stříbrná");
 }
 
 TEST(ValuePreview, SaysWhyNothingCanBeDrawn) {
@@ -27,10 +31,60 @@ TEST(ValuePreview, SaysWhyNothingCanBeDrawn) {
                                        std::pair{"100M", "Největší hodnota je 99 MΩ."},
                                        std::pair{"", "Zadejte hodnotu, např. 4k7 nebo 4,7 kΩ."},
                                        std::pair{"0,475", "Tuto hodnotu nenakreslí čtyři ani pět pásků."}}) {
-        const ValuePreview preview = previewValue(text, 1, ",");
-        EXPECT_EQ(preview.value, reason) << text;
+        const ValuePreview preview = previewValue(text, Tolerance::percent(1), ",");
+        EXPECT_EQ(preview.lines().back(), reason) << text;
         EXPECT_FALSE(preview.drawn) << text;
         EXPECT_EQ(preview.bands, "") << text;
+    }
+}
+
+// Typed with 5 % chosen in the list ("@" first: read as an SMD code): lines the preview must
+// hold, and whether OK draws it.
+TEST(ValuePreview, ShowsEveryMarkingATextCarries) {
+    struct Row {
+        std::string text;
+        std::vector<std::string> lines;
+        bool drawn;
+    };
+    const std::vector<Row> table{
+        {"01C", {"10 kΩ ±5 %", "hnědá, černá, oranžová, zlatá", "kódy SMD: 103, 1002, 01C"}, true},
+        {"68C", {"49,9 kΩ ±5 %", "kódy SMD: 4992, 68C"}, true},
+        {"85X", {"75 Ω ±5 %"}, true},
+        {"24A", {"174 Ω ±5 %"}, true},
+        {"01Z", {"0,1 Ω ±5 %", "kódy SMD: R10, R100, 01Z"}, true},
+        {"01Y", {"1 Ω ±5 %", "kód RKM: 1R0J"}, true},
+        {"96F", {"97,6 MΩ ±5 %", "na součástce 5 pásků: bílá, fialová, modrá, zelená, zlatá"}, false},
+        {"00C", {"Kódy E96 začínají číslem 01 (100)."}, false},
+        {"97A", {"Čísla nad 96 leží za poslední hodnotou E96 (96 je 976)."}, false},
+        {"10R", {"10 Ω ±5 %", "jako kód SMD: 1,24 Ω"}, true},
+        {"4K7J", {"4,7 kΩ ±5 %", "žlutá, fialová, červená, zlatá", "kód RKM: 4K7J"}, true},
+        {"100RF", {"100 Ω ±1 %", "hnědá, černá, černá, černá, hnědá"}, true},
+        {"2M2K", {"2,2 MΩ ±10 %", "červená, červená, zelená, stříbrná"}, true},
+        {"4k7 0,1 %", {"na součástce 5 pásků: žlutá, fialová, černá, hnědá, fialová", "Okno kreslí přesnost 1, 2, 5 a 10 %"}, false},
+        {"4,7 kΩ ±0,25 %", {"4,7 kΩ ±0,25 %", "kód RKM: 4K7C"}, false},
+        {"4k7 ±0,05 %", {"na součástce 5 pásků: žlutá, fialová, černá, hnědá, šedá"}, false},
+        {"4k7 20%", {"na součástce 3 pásky: žlutá, fialová, červená", "kód RKM: 4K7M"}, false},
+        {"10k 1% 50ppm", {"10 kΩ ±1 % 50 ppm/K", "na součástce 6 pásků: hnědá, černá, černá, červená, hnědá, červená",
+                          "Pásek teplotního součinitele okno nekreslí."}, true},
+        {"10k ±1 % 33 ppm/K", {"Teplotní součinitel 33 ppm/K nemá barvu."}, true},
+        {"472", {"472 Ω ±5 %", "jako kód SMD: 4,7 kΩ"}, true},
+        {"@472", {"4,7 kΩ ±5 %", "žlutá, fialová, červená, zlatá", "jako číslo: 472 Ω"}, true},
+        {"4702", {"Pásky nesou nejvýše tři platné číslice.", "jako kód SMD: 47 kΩ"}, false},
+        {"@4702", {"47 kΩ ±5 %", "kódy SMD: 473, 4702"}, true},
+        {"3 3 0", {"330 Ω ±5 %", "jako kód SMD: 33 Ω"}, true},
+        {"47R5", {"47,5 Ω ±5 %", "kódy SMD: 47R5, 66X"}, true},
+        {"4R7", {"kódy SMD: 4R7, 4R70"}, true},
+        {"4k6", {"nejbližší E24: 4,3 kΩ −6,5 % / 4,7 kΩ +2,2 %", "nejbližší E96: 4,53 kΩ −1,5 % / 4,64 kΩ +0,9 %"}, true},
+    };
+    for (const Row& row : table) {
+        const bool asCode = row.text.starts_with('@');
+        const ValuePreview preview = previewValue(std::string_view(row.text).substr(asCode ? 1 : 0), fivePercent, ",", asCode);
+        const std::vector<std::string> lines = preview.lines();
+        for (const std::string& line : row.lines) {
+            EXPECT_NE(std::ranges::find(lines, line), lines.end()) << row.text << ": " << line;
+        }
+        EXPECT_EQ(preview.drawn.has_value(), row.drawn) << row.text;
+        EXPECT_LE(lines.size(), 9u) << row.text << ": more lines than the dialog has";
     }
 }
 

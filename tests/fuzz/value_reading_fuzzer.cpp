@@ -1,5 +1,6 @@
 // Any bytes typed or pasted into the value dialog, read by the program and by the grammar the
-// tests keep apart from it: both must give the same value, tolerance and reason.
+// tests keep apart from it: both must give the same value, tolerance, temperature coefficient,
+// reading as an SMD code and reason.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const pruhomat::ValueReading read = pruhomat::readValue(text);
     const pruhomat::ValueReading expected = pruhomat::testing::reference::readValue(text);
     const bool agree = read.value == expected.value && read.tolerance == expected.tolerance &&
+                       read.coefficient == expected.coefficient && read.asCode == expected.asCode &&
                        (read.value || read.problem == expected.problem);
     if (!agree) {
         std::fprintf(stderr, "read \"%.*s\" as %s %llu e%d, reason %d; the reference as %s %llu e%d, reason %d\n",

@@ -21,6 +21,7 @@
 #include "fuzzed_input.h"
 #include "headless_session.h"
 #include "invariants.h"
+#include "reference_markings.h"
 
 namespace pruhomat::fuzzing {
 namespace {
@@ -37,7 +38,6 @@ enum MainEvent : std::uint8_t { ControlClick, PointClick, SwatchClick, NamedClic
 enum DialogEvent : std::uint8_t { DialogControlClick, DialogPointClick, DialogKey, Typing, ToleranceChoice, CloseBox, dialogEventCount };
 
 constexpr std::array<std::string_view, 6> namedControls{"automat", "band4", "band5", "prog", "Info_pr", "Exit_pr"};
-constexpr std::array<std::uint8_t, 4> listTolerances{1, 2, 5, 10};
 
 // The whole key map; a character key takes the next byte, so digits, letters and anything else.
 constexpr std::array<KeyInput, 18> keys{{
@@ -77,7 +77,7 @@ public:
             const std::string event = applyMainEvent();
             ++eventCount.events;
             if (accepted_) {
-                checker_.valueAccepted(accepted_->first, accepted_->second);
+                checker_.valueAccepted(accepted_->text, accepted_->listTolerance, accepted_->asCode);
                 accepted_.reset();
             }
             expectNoFailures(event, checker_.check());
@@ -149,7 +149,7 @@ private:
         if (valueDialog) {
             forms::Control& ok = form.control("cmdOK");
             ok.onClick = [this, &form, handler = ok.onClick] {
-                accepted_.emplace(form.control("txtValue").caption(), listTolerance(form));
+                accepted_ = Accepted{form.control("txtValue").caption(), listTolerance(form), form.control("chkSmd").value()};
                 handler();
             };
         }
@@ -188,7 +188,7 @@ private:
                 [[fallthrough]];
             case ToleranceChoice:
                 if (valueDialog) {
-                    session_.chosen(dialog, form.indexOf("cboTolerance"), static_cast<int>(input_.choice(4)));
+                    session_.chosen(dialog, form.indexOf("cboTolerance"), static_cast<int>(input_.choice(testing::reference::toleranceMarks.size())));
                     return "tolerance choice";
                 }
                 [[fallthrough]];
@@ -201,8 +201,9 @@ private:
         }
     }
 
-    static std::uint8_t listTolerance(forms::Form& valueDialog) {
-        return listTolerances.at(static_cast<std::size_t>(std::max(valueDialog.control("cboTolerance").selectedItem(), 0)));
+    static Tolerance listTolerance(forms::Form& valueDialog) {
+        const auto item = static_cast<std::size_t>(std::max(valueDialog.control("cboTolerance").selectedItem(), 0));
+        return {testing::reference::toleranceMarks.at(item).hundredths};
     }
 
     static void expectNoFailures(const std::string& event, const std::vector<std::string>& failures) {
@@ -218,7 +219,12 @@ private:
     testing::HeadlessView main_{session_, window_.form()};
     std::size_t mainFocus_ = window_.form().tabOrder().front();
     testing::InvariantChecker checker_;
-    std::optional<std::pair<std::string, std::uint8_t>> accepted_;
+    struct Accepted {
+        std::string text;
+        Tolerance listTolerance;
+        bool asCode;
+    };
+    std::optional<Accepted> accepted_;
 };
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(ValueText, ReadsNumbersPrefixesUnitsAndTheRkmCode) {
         ASSERT_TRUE(reading.value) << text;
         EXPECT_EQ(*reading.value, expected) << text;
         EXPECT_EQ(reading.tolerance, text.find("±") == std::string::npos ? std::nullopt
-                                     : std::optional<std::uint8_t>(text.ends_with("10") ? 10 : 5))
+                                     : std::optional(pruhomat::Tolerance::percent(text.ends_with("10") ? 10 : 5)))
             << text;
     }
 }

@@ -50,6 +50,16 @@ int bandMarked(const forms::Form& form) {
     return 0;
 }
 
+// The window's bands: 1, 2, 5 or 10 %, two digits and a multiplier from silver to blue, or
+// three and a multiplier from silver to yellow.
+bool windowDraws(const TypedValue& value, Tolerance tolerance) {
+    const bool windowTolerance = isOneOf(tolerance.hundredths, {100, 200, 500, 1000});
+    const int digits = value.digits();
+    const bool four = digits <= 2 && value.exponent - (2 - digits) >= -2 && value.exponent - (2 - digits) <= 6;
+    const bool five = digits <= 3 && value.exponent - (3 - digits) >= -2 && value.exponent - (3 - digits) <= 4;
+    return windowTolerance && (four || five);
+}
+
 std::array<double, 5> heldBy(const ResistorState& state) {
     return {double(state.num1), double(state.num2), state.num3, state.num4, double(state.num5)};
 }
@@ -114,18 +124,20 @@ void InvariantChecker::resultFormed() {
     }
 }
 
-void InvariantChecker::valueAccepted(std::string_view text, std::uint8_t listTolerance) {
+void InvariantChecker::valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode) {
     const ValueReading reading = reference::readValue(text);
+    const std::optional<TypedValue> value = asCode && reading.asCode ? reading.asCode : reading.value;
     const forms::Form& form = window_.form();
-    if (!reading.value) {
-        acceptedFailures_.push_back("OK took \"" + std::string(text) + "\", which is no value");
+    const Tolerance tolerance = reading.tolerance.value_or(listTolerance);
+    if (!value || !windowDraws(*value, tolerance)) {
+        acceptedFailures_.push_back("OK took \"" + std::string(text) + "\", which the window cannot draw");
         return;
     }
-    const reference::Value typed = reference::valueOf(reading.value->significant, reading.value->exponent, decimalSeparator_);
-    const std::uint8_t tolerance = reading.tolerance.value_or(listTolerance);
+    const reference::Value typed = reference::valueOf(value->significant, value->exponent, decimalSeparator_);
     const ResistorState& stored = window_.state();
-    if (reference::valueOf(stored, bandCountOf(form), decimalSeparator_) != typed || stored.num5 != tolerance ||
-        form.control("vysl").caption() != typed.caption || form.control("presn").caption() != std::to_string(tolerance)) {
+    if (reference::valueOf(stored, bandCountOf(form), decimalSeparator_) != typed ||
+        stored.num5 * 100u != tolerance.hundredths || form.control("vysl").caption() != typed.caption ||
+        form.control("presn").caption() != std::to_string(stored.num5)) {
         acceptedFailures_.push_back("OK drew \"" + form.control("vysl").caption() + "\" for \"" + std::string(text) + "\"");
     }
     entered_ = heldBy(stored);
@@ -325,23 +337,28 @@ void InvariantChecker::checkResult(std::vector<std::string>& failures) const {
 
 namespace pruhomat::testing {
 
-std::vector<std::string> checkValueDialog(forms::Form& dialog, std::uint8_t listTolerance,
+std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTolerance,
                                           const std::string& decimalSeparator) {
     std::vector<std::string> failures;
     const std::string& text = dialog.control("txtValue").caption();
     const ValueReading reading = reference::readValue(text);
-    const bool okEnabled = dialog.control("cmdOK").enabled();
-    if (okEnabled && !reading.value) {
-        failures.push_back("OK is offered for \"" + text + "\", which is no value");
+    const bool asCode = dialog.control("chkSmd").value() && reading.asCode;
+    const std::optional<TypedValue> value = asCode ? reading.asCode : reading.value;
+    const Tolerance tolerance = reading.tolerance.value_or(listTolerance);
+    const bool drawable = value && windowDraws(*value, tolerance);
+    if (dialog.control("cmdOK").enabled() != drawable) {
+        failures.push_back(std::string("OK is ") + (drawable ? "greyed" : "offered") + " for \"" + text + "\"");
     }
-    if (okEnabled && reading.value) {
+    if (dialog.control("chkSmd").enabled() != reading.asCode.has_value()) {
+        failures.push_back("the SMD code box does not say whether \"" + text + "\" reads as a code");
+    }
+    if (value) {
         const char* units[] = {" Ω", " kΩ", " MΩ"};
-        const reference::Value value =
-            reference::valueOf(reading.value->significant, reading.value->exponent, decimalSeparator);
-        const std::string expected = value.caption + units[static_cast<int>(value.unit)] + " ±" +
-                                     std::to_string(reading.tolerance.value_or(listTolerance)) + " %";
-        const std::string& preview = dialog.control("lblPreview").caption();
-        if (preview.substr(0, preview.find('\r')) != expected) {
+        const reference::Value shown = reference::valueOf(value->significant, value->exponent, decimalSeparator);
+        const std::string expected = shown.caption + units[static_cast<int>(shown.unit)] + " ±" +
+                                     reference::percentText(tolerance.hundredths, decimalSeparator) + " %" +
+                                     (reading.coefficient ? " " + std::to_string(*reading.coefficient) + " ppm/K" : "");
+        if (dialog.control("lblPreview1").caption() != expected) {
             failures.push_back("the preview of \"" + text + "\" is not " + expected);
         }
     }

@@ -21,8 +21,9 @@ public:
 
     // Every rule broken now, described; empty when all hold.
     std::vector<std::string> check();
-    // The value dialog's OK took the text with the tolerance its list showed.
-    void valueAccepted(std::string_view text, std::uint8_t listTolerance);
+    // The value dialog's OK took the text with the tolerance its list showed, read as an SMD
+    // code or not.
+    void valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode);
 
 private:
     void watch(std::string_view name, void (InvariantChecker::*before)());
@@ -44,9 +45,10 @@ private:
     std::vector<std::string> acceptedFailures_;
 };
 
-// The value dialog's rules after each event in it: OK only for a text the reference reads as a
-// value, and then the preview's first line is that value with the tolerance.
-std::vector<std::string> checkValueDialog(forms::Form& dialog, std::uint8_t listTolerance,
+// The value dialog's rules after each event in it: OK exactly for a text the reference reads as a
+// value with a tolerance the window draws and digits its bands hold, and the preview's first
+// line that value with the tolerance and coefficient.
+std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTolerance,
                                           const std::string& decimalSeparator);
 
 }  // namespace pruhomat::testing

@@ -96,4 +96,10 @@ Value valueOf(const ResistorState& state, BandCount bandCount, const std::string
     return valueOf(significant, static_cast<int>(exponent), decimalSeparator);
 }
 
+std::string percentText(std::uint32_t hundredths, const std::string& decimalSeparator) {
+    const std::string fraction = std::to_string(100 + hundredths % 100).substr(1);
+    return std::to_string(hundredths / 100) +
+           (fraction == "00" ? "" : decimalSeparator + (fraction.ends_with('0') ? fraction.substr(0, 1) : fraction));
+}
+
 }  // namespace pruhomat::testing::reference

@@ -40,4 +40,7 @@ Value valueOf(std::uint64_t significant, int exponent, const std::string& decima
 // gives 0 ohms.
 Value valueOf(const ResistorState& state, BandCount bandCount, const std::string& decimalSeparator);
 
+// A tolerance in hundredths of a percent as the preview writes it: "0,05", "10".
+std::string percentText(std::uint32_t hundredths, const std::string& decimalSeparator);
+
 }  // namespace pruhomat::testing::reference

@@ -172,7 +172,7 @@ HWND aboutControl(HWND dialog, std::string_view name) {
 HWND valueDialogControl(HWND dialog, std::string_view name) {
     static LayoutOnlyPort port;
     static FrmValue valueDialog(port, ",");
-    static const bool loaded = (valueDialog.load("", 10), true);
+    static const bool loaded = (valueDialog.load("", Tolerance::percent(10), false), true);
     static_cast<void>(loaded);
     return GetDlgItem(dialog, win32::firstControlId + static_cast<int>(valueDialog.form().indexOf(name)));
 }

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "markings.h"
+#include "reference_markings.h"
+
+namespace pruhomat {
+namespace {
+
+namespace reference = testing::reference;
+
+std::string_view nameOf(std::optional<Colour> colour) { return colour ? ColourCode::info(*colour).name : ""; }
+
+TEST(Markings, TablesAreThePublishedOnes) {
+    ASSERT_EQ(toleranceMarkings().size(), reference::toleranceMarks.size());
+    for (std::size_t row = 0; row < reference::toleranceMarks.size(); ++row) {
+        const auto& [hundredths, colour, letter] = reference::toleranceMarks[row];
+        EXPECT_EQ(toleranceMarkings()[row].tolerance, Tolerance{hundredths});
+        EXPECT_EQ(nameOf(toleranceMarkings()[row].colour), colour) << hundredths;
+        EXPECT_EQ(toleranceOfLetter(letter), Tolerance{hundredths}) << letter;
+    }
+    for (const auto& [ppm, colour] : reference::coefficientMarks) {
+        EXPECT_EQ(nameOf(coefficientColour(ppm)), colour) << ppm;
+    }
+    EXPECT_FALSE(coefficientColour(33));
+    for (const auto& [letter, exponent] : reference::e96Multipliers) {
+        EXPECT_EQ(e96Multiplier(letter), exponent) << letter;
+        EXPECT_EQ(e96Multiplier(static_cast<char>(letter - 'A' + 'a')), exponent) << letter;
+    }
+}
+
+// Every value of up to three digits from 0,1 Ω to 99 MΩ: each code written for it reads back
+// as it, the printed code with each tolerance letter too.
+TEST(Markings, EveryWrittenCodeReadsBackAsItsValue) {
+    for (std::uint64_t significant = 1; significant <= 999; ++significant) {
+        for (int exponent = -3; exponent <= 6; ++exponent) {
+            const TypedValue value{significant, exponent};
+            if (significant % 10 == 0 || !readValue(valueWithUnit(significant, exponent, ",")).value) {
+                continue;
+            }
+            for (const auto& mark : reference::toleranceMarks) {
+                const std::string printed = printedCode(value, Tolerance{mark.hundredths});
+                const ValueReading reading = readValue(printed);
+                ASSERT_TRUE(reading.value == value && reading.tolerance == Tolerance{mark.hundredths}) << printed;
+            }
+            for (const std::string& code : {smdCode(value, 2), smdCode(value, 3), e96Code(value)}) {
+                const ValueReading reading = readValue(code);
+                ASSERT_TRUE(code.empty() || reading.value == value || reading.asCode == value) << code;
+            }
+            const std::string digits = std::to_string(significant) + std::string(3 - std::to_string(significant).size(), '0');
+            const int digitsExponent = exponent - static_cast<int>(3 - std::to_string(significant).size());
+            const bool e96 = std::ranges::count(reference::e96, std::stoi(digits)) == 1 && digitsExponent >= -3 && digitsExponent <= 5;
+            ASSERT_EQ(e96Code(value).empty(), !e96) << significant << "e" << exponent;
+            ASSERT_EQ(smdCode(value, 2).empty(), significant > 99 && significant % 10 != 0) << significant;
+        }
+    }
+}
+
+TEST(Markings, PartBandsEndInTheToleranceAndTheCoefficient) {
+    const TypedValue tenK{1, 4};
+    for (const auto& mark : reference::toleranceMarks) {
+        const auto bands = partBands(tenK, Tolerance{mark.hundredths}, std::nullopt);
+        ASSERT_EQ(bands.size(), mark.colour.empty() ? 3u : mark.hundredths >= 500 ? 4u : 5u) << mark.hundredths;
+        EXPECT_EQ(nameOf(bands.back()), mark.colour.empty() ? "Oranžová" : mark.colour) << mark.hundredths;
+    }
+    for (const auto& [ppm, colour] : reference::coefficientMarks) {
+        const auto bands = partBands(tenK, Tolerance::percent(1), ppm);
+        ASSERT_EQ(bands.size(), 6u) << ppm;
+        EXPECT_EQ(nameOf(bands.back()), colour) << ppm;
+    }
+    EXPECT_EQ(partBands(tenK, Tolerance{300}, std::nullopt).size(), 0u) << "3 % has no colour";
+}
+
+}  // namespace
+}  // namespace pruhomat
