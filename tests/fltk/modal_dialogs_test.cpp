@@ -197,7 +197,15 @@ void typeKeys(Fl_Window& window, const std::vector<unsigned long>& keysyms) {
     }
 }
 
-std::string label(fltk::FormWindow& window, std::string_view name) { return window.widget(name)->label(); }
+// The preview's shown lines, one label each.
+std::string preview(fltk::FormWindow& dialog) {
+    std::string lines;
+    for (int line = 1; line <= 9; ++line) {
+        const Fl_Widget& shown = *dialog.widget("lblPreview" + std::to_string(line));
+        lines += shown.visible() ? (lines.empty() ? "" : "\n") + std::string(shown.label()) : "";
+    }
+    return lines;
+}
 
 // Ctrl+F, "4k7", Up in the list to 5 %, Enter: four bands, yellow, violet, red, gold, on screen.
 TEST_F(ModalDialogs, TheValueDialogDrawsWhatIsTypedOnTheResistor) {
@@ -205,7 +213,8 @@ TEST_F(ModalDialogs, TheValueDialogDrawsWhatIsTypedOnTheResistor) {
         auto& dialog = static_cast<fltk::FormWindow&>(shown);
         EXPECT_EQ(Fl::focus(), dialog.widget("txtValue"));
         typeKeys(dialog, {XK_4, XK_k, XK_7, XK_Tab, XK_Up});
-        EXPECT_EQ(label(dialog, "lblPreview"), "4,7 kΩ ±5 %\nžlutá, fialová, červená, zlatá\nřady E3, E6, E12, E24, E192");
+        EXPECT_EQ(preview(dialog), "4,7 kΩ ±5 %\nžlutá, fialová, červená, zlatá\nkód RKM: 4K7J\nkódy SMD: 472, 4701\nřady E3, E6, E12, "
+                                   "E24, E192");
         EXPECT_TRUE(dialog.widget("cmdOK")->active());
         pressKey(dialog, XK_Return);
         EXPECT_FALSE(dialog.shown()) << "Enter pressed OK";
@@ -225,6 +234,23 @@ TEST_F(ModalDialogs, TheValueDialogDrawsWhatIsTypedOnTheResistor) {
     EXPECT_GT(pixelsOfColour(window(), "pp5", gold.at(gold.width / 2, gold.height / 2)), 20);
 }
 
+// "472" is 472 Ω; Tab and Space read it as an SMD code, and Enter draws 4,7 kΩ.
+TEST_F(ModalDialogs, TheValueDialogReadsAnSmdCodeWithOneKeyMore) {
+    WhenModal inDialog("Zadat hodnotu", [&](Fl_Window& shown) {
+        auto& dialog = static_cast<fltk::FormWindow&>(shown);
+        typeKeys(dialog, {XK_4, XK_7, XK_2});
+        EXPECT_EQ(preview(dialog).substr(0, preview(dialog).find('\n')), "472 Ω ±10 %");
+        EXPECT_NE(preview(dialog).find("\njako kód SMD: 4,7 kΩ"), std::string::npos);
+        typeKeys(dialog, {XK_Tab, XK_space});
+        EXPECT_EQ(preview(dialog).substr(0, preview(dialog).find('\n')), "4,7 kΩ ±10 %");
+        pressKey(dialog, XK_Return);
+    });
+    pressChord(window(), {XK_Control_L, XK_f});
+    ASSERT_TRUE(inDialog.acted());
+    EXPECT_EQ(caption("vysl"), "4,7");
+    EXPECT_TRUE(shown("kohm"));
+}
+
 // "100M" and "abc" say why in the dialog; OK stays greyed, Enter does nothing and Esc leaves.
 TEST_F(ModalDialogs, TheValueDialogRefusesWhatTheBandsCannotShow) {
     int showings = 0;
@@ -233,7 +259,7 @@ TEST_F(ModalDialogs, TheValueDialogRefusesWhatTheBandsCannotShow) {
             ++showings;
             auto& dialog = static_cast<fltk::FormWindow&>(shown);
             typeKeys(dialog, keys);
-            EXPECT_EQ(label(dialog, "lblPreview"), reason);
+            EXPECT_EQ(preview(dialog), reason);
             EXPECT_FALSE(dialog.widget("cmdOK")->active());
             pressKey(dialog, XK_Return);
             EXPECT_TRUE(dialog.shown()) << "Enter on a greyed OK";

@@ -136,15 +136,24 @@ try:
     tolerances = named(dialog, "combo box", "Přesnost")
     check(tolerances is not None, "the tolerance list by name")
     items = [(item.name, "selected" in states(item)) for item in tolerances[3]] if tolerances else []
-    check(items == [("1 %", False), ("2 %", False), ("5 %", True), ("10 %", False)],
+    check(items == [(percent + " %", percent == "5") for percent in
+                    ["0,05", "0,1", "0,25", "0,5", "1", "2", "5", "10", "20"]],
           "the tolerances with the resistor's chosen: " + repr(items))
     check("focused" in field[2], "the value field has the focus")
     subprocess.run(["xdotool", "type", "--delay", "30", "330"], check=True)
     wait_for(lambda: field[3].queryText().getText(0, -1) == "330", "the typed text read back")
     wait_for(lambda: any(found[0] == "label" and found[1].startswith("330 Ω") for found in shown(dialog)),
              "the preview heard")
+
+    # An E96 code: each marking a line of its own, heard whole.
+    key("BackSpace", "BackSpace", "BackSpace")
+    subprocess.run(["xdotool", "type", "--delay", "30", "01C"], check=True)
+    wait_for(lambda: named(dialog, "label", "10 kΩ ±5 %"), "10 kΩ heard for 01C")
+    lines = [found[1] for found in shown(dialog) if found[0] == "label"]
+    check("kódy SMD: 103, 1002, 01C" in lines, "the SMD codes heard as one line: " + repr(lines))
+    check("řady E3, E6, E12, E24, E48, E96, E192" in lines, "the series heard: " + repr(lines))
     kept = field[3]
-    key("Escape")
+    key("Return")
     wait_for(lambda: frame_named("Zadat hodnotu") is None, "the dialog gone from the bus")
 
     def defunct():
@@ -153,7 +162,10 @@ try:
         except Exception:  # the bridge may have dropped the object: it is gone, as a reader sees it
             return True
     wait_for(defunct, "the kept field answers that it is defunct")
-    check(named(main, "label", "4,7 kΩ, 5 %") is not None, "the program goes on after the dialog")
+    wait_for(lambda: named(main, "label", "10 kΩ, 5 %"), "OK drew 10 kΩ, 5 %")
+    for band, colour in [(1, "hnědá"), (2, "černá"), (3, "oranžová"), (5, "zlatá")]:
+        check(named(main, "push button", "Pásek %d: %s" % (band, colour)) is not None,
+              "band %d heard as %s after OK" % (band, colour))
 
     # Black on the first band: the message box is heard as an alert with its text.
     key("Home", "0")

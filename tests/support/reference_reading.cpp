@@ -17,7 +17,10 @@ struct Split {
     std::optional<std::uint32_t> coefficient;
 };
 
-std::string withoutSpaces(const std::string& text) { return std::regex_replace(text, std::regex(" "), ""); }
+std::string withoutSpaces(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
 
 int exponentOf(const std::string& multiplier) {
     static const std::regex micro("u|\xC2\xB5|\xCE\xBC");
@@ -57,11 +60,12 @@ std::optional<Split> split(const std::string& text) {
     static const std::regex endsInPpm(".*ppm(/k)? *", std::regex::icase);
     static const std::regex signed_("(.*?)\xC2\xB1(.*)");
     static const std::regex spaced("(.* )([0-9.,]+) *% *");
+    static const std::regex endsInPercent(".*% *");
     Split found{text, std::nullopt, std::nullopt};
     std::smatch parts;
     if (std::regex_match(text, parts, coefficient)) {
         const std::string before = parts[1].str();
-        if (parts[3].length() > 4 || (parts[2].length() == 0 && !std::regex_match(before, std::regex(".*% *")))) {
+        if (parts[3].length() > 4 || (parts[2].length() == 0 && !std::regex_match(before, endsInPercent))) {
             return std::nullopt;
         }
         found = {before, std::nullopt, static_cast<std::uint32_t>(std::stoul(parts[3].str()))};
@@ -71,10 +75,11 @@ std::optional<Split> split(const std::string& text) {
     const std::string rest = found.value;
     if (std::regex_match(rest, parts, signed_)) {
         found.value = parts[1].str();
-        found.tolerance = toleranceOf(std::regex_replace(withoutSpaces(parts[2].str()), std::regex("%$"), ""));
+        std::string number = withoutSpaces(parts[2].str());
+        found.tolerance = toleranceOf(number.ends_with('%') ? number.substr(0, number.size() - 1) : number);
         return found.tolerance ? std::optional(found) : std::nullopt;
     }
-    if (std::regex_match(rest, std::regex(".*% *"))) {
+    if (std::regex_match(rest, endsInPercent)) {
         found.tolerance = std::regex_match(rest, parts, spaced) ? toleranceOf(parts[2].str()) : std::nullopt;
         found.value = parts[1].str();
         return found.tolerance ? std::optional(found) : std::nullopt;
@@ -123,10 +128,12 @@ std::optional<ValueReading> e96Code(const std::string& text) {
 
 // "472" is 47 × 10², "4702" 470 × 10², "10R" the E96 value 10 × 0,01.
 std::optional<TypedValue> asCode(const std::string& text) {
-    if (std::regex_match(text, std::regex("[0-9]{3,4}"))) {
+    static const std::regex digits("[0-9]{3,4}");
+    static const std::regex e96WithR("[0-9]{2}[Rr]");
+    if (std::regex_match(text, digits)) {
         return valueOfDigits(text.substr(0, text.size() - 1), text.back() - '0').value;
     }
-    if (std::regex_match(text, std::regex("[0-9]{2}[Rr]"))) {
+    if (std::regex_match(text, e96WithR)) {
         return e96Code(text)->value;
     }
     return std::nullopt;
@@ -182,8 +189,9 @@ ValueReading readValue(std::string_view text) {
     if (characters > 32) {
         return problem(ValueProblem::TooLong);
     }
-    const std::string plain = std::regex_replace(std::string(text), std::regex("\xC2\xA0|\xE2\x80\xAF"), " ");
-    if (std::regex_match(plain, std::regex(" *"))) {
+    static const std::regex wideSpace("\xC2\xA0|\xE2\x80\xAF");
+    const std::string plain = std::regex_replace(std::string(text), wideSpace, " ");
+    if (plain.find_first_not_of(' ') == std::string::npos) {
         return problem(ValueProblem::Empty);
     }
     const std::optional<Split> parts = split(plain);

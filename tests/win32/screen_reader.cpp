@@ -1,8 +1,9 @@
 // A screen reader in a process of its own: starts the program, reads the main window through
-// Active Accessibility as a reader walks it at start, and closes the program again.
+// Active Accessibility as a reader walks it at start, types an E96 code into the value dialog
+// with the keys as a user does, reads the dialog and the bands OK drew, and closes the program.
 //   win32_screen_reader PROGRAM
 // Every shown object is heard once: no name twice, band 5 once with the colour in front, the
-// result row once and never in pieces.
+// result row once and never in pieces; each marking of "01C" a line heard whole.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -65,6 +66,83 @@ HWND waitForMainWindow() {
     return nullptr;
 }
 
+std::vector<std::string> heardIn(HWND window) {
+    std::vector<std::string> heard;
+    EnumChildWindows(window, collect, reinterpret_cast<LPARAM>(&heard));
+    return heard;
+}
+
+// Polls until the condition holds, as long as a slow machine may need; false when it never does.
+template <typename Condition>
+bool waitUntil(Condition condition) {
+    for (int tries = 0; tries < 600; ++tries) {
+        if (condition()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+bool heardAll(HWND window, const std::vector<std::string>& names) {
+    const std::vector<std::string> heard = heardIn(window);
+    return std::ranges::all_of(names, [&heard](const std::string& name) { return std::ranges::count(heard, name) == 1; });
+}
+
+INPUT keyInput(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void press(std::initializer_list<WORD> chord) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : chord) {
+        inputs.push_back(keyInput(key, 0));
+    }
+    for (auto key = chord.end(); key != chord.begin();) {
+        inputs.push_back(keyInput(*--key, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Ctrl+F, "01C" and Enter from the keyboard: the dialog's lines, then the bands OK drew.
+int valueDialogHeard(HWND window) {
+    if (!waitUntil([window] { return GetForegroundWindow() == window; })) {
+        std::printf("failure: the main window never became active\n");
+        return 1;
+    }
+    press({VK_CONTROL, 'F'});
+    HWND dialog = nullptr;
+    if (!waitUntil([&dialog] { return (dialog = FindWindowW(L"PruhomatForm", L"Zadat hodnotu")) != nullptr; })) {
+        std::printf("failure: Ctrl+F opened no value dialog\n");
+        return 1;
+    }
+    waitUntil([dialog] { return GetForegroundWindow() == dialog; });
+    press({'0'});
+    press({'1'});
+    press({VK_SHIFT, 'C'});
+    int failures = 0;
+    if (!waitUntil([dialog] { return heardAll(dialog, {"10 k\u03a9 \u00b110 %", "k\u00f3dy SMD: 103, 1002, 01C"}); })) {
+        std::printf("failure: 01C not heard as 10 k\u03a9 with its SMD codes\n");
+        ++failures;
+    }
+    for (const std::string& name : heardIn(dialog)) {
+        std::printf("heard in the dialog: %s\n", name.c_str());
+    }
+    press({VK_RETURN});
+    const std::vector<std::string> drawn{"P\u00e1sek 1: hn\u011bd\u00e1", "P\u00e1sek 2: \u010dern\u00e1",
+                                         "P\u00e1sek 3: oran\u017eov\u00e1", "P\u00e1sek 5: st\u0159\u00edbrn\u00e1",
+                                         "10 k\u03a9, 10 %"};
+    if (!waitUntil([window, &drawn] { return heardAll(window, drawn); })) {
+        std::printf("failure: OK did not draw brown, black, orange, silver\n");
+        ++failures;
+    }
+    return failures;
+}
+
 int judge(const std::vector<std::string>& heard) {
     std::map<std::string, int> times;
     int bandFive = 0;
@@ -113,9 +191,8 @@ int main(int argc, char** argv) {
         std::printf("failure: the program showed no window\n");
     } else {
         WaitForInputIdle(program.hProcess, 10000);
-        std::vector<std::string> heard;
-        EnumChildWindows(window, collect, reinterpret_cast<LPARAM>(&heard));
-        failures = judge(heard);
+        failures = judge(heardIn(window));
+        failures += valueDialogHeard(window);
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
     const bool ended = WaitForSingleObject(program.hProcess, 10000) == WAIT_OBJECT_0;
