@@ -170,11 +170,12 @@ public:
             pressKey(waitForWindow(" O programu..."), opening % 2 == 0 ? XK_Escape : XK_Return);
             waitForWindow(" O programu...", false);
         }
-        // The value dialog, typed into, then left by OK (drawing the bands) or by Esc.
+        // The value dialog, typed into, its list moved up and back to the tolerance the window
+        // draws, then left by OK (drawing the bands) or by Esc.
         for (int opening = 0; opening < valueOpenings; ++opening) {
             pressChord(main_, XK_Control_L, XK_f);
             const Window dialog = waitForWindow("Zadat hodnotu");
-            for (const KeySym key : {XK_4, XK_k, XK_7, XK_Tab, XK_Up}) {
+            for (const KeySym key : {XK_4, XK_k, XK_7, XK_Tab, XK_Up, XK_Down}) {
                 pressKey(dialog, key);
             }
             pressKey(dialog, opening % 2 == 0 ? XK_Return : XK_Escape);
