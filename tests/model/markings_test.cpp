@@ -58,20 +58,5 @@ TEST(Markings, EveryWrittenCodeReadsBackAsItsValue) {
     }
 }
 
-TEST(Markings, PartBandsEndInTheToleranceAndTheCoefficient) {
-    const TypedValue tenK{1, 4};
-    for (const auto& mark : reference::toleranceMarks) {
-        const auto bands = partBands(tenK, Tolerance{mark.hundredths}, std::nullopt);
-        ASSERT_EQ(bands.size(), mark.colour.empty() ? 3u : mark.hundredths >= 500 ? 4u : 5u) << mark.hundredths;
-        EXPECT_EQ(nameOf(bands.back()), mark.colour.empty() ? "Oranžová" : mark.colour) << mark.hundredths;
-    }
-    for (const auto& [ppm, colour] : reference::coefficientMarks) {
-        const auto bands = partBands(tenK, Tolerance::percent(1), ppm);
-        ASSERT_EQ(bands.size(), 6u) << ppm;
-        EXPECT_EQ(nameOf(bands.back()), colour) << ppm;
-    }
-    EXPECT_EQ(partBands(tenK, Tolerance{300}, std::nullopt).size(), 0u) << "3 % has no colour";
-}
-
 }  // namespace
 }  // namespace pruhomat
