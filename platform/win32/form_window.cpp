@@ -1,13 +1,10 @@
 #include "form_window.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <array>
 #include <variant>
 
-#include "accessible_control.h"
 #include "dpi.h"
 #include "images.h"
 #include "text.h"
@@ -15,62 +12,27 @@
 namespace pruhomat::win32 {
 namespace {
 
-using forms::ControlKind;
-
 constexpr wchar_t formClass[] = L"PruhomatForm";
-constexpr wchar_t frameClass[] = L"PruhomatFrame";
-constexpr wchar_t pictureClass[] = L"PruhomatPicture";
 
-constexpr int captionIndent = 8;
-// What a drop-down list's field adds round its text, in pixels at 96 dots per inch, before
-// the system says what it draws.
-constexpr int comboFieldBorders = 6;
-
-// By forms::SystemColour.
-constexpr std::array<int, 5> systemColours{COLOR_BTNFACE, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
-                                           COLOR_INACTIVEBORDER};
-
-int systemColour(forms::SystemColour colour) { return systemColours.at(static_cast<std::size_t>(colour)); }
-
-Rgb faceColour() {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    return {GetRValue(face), GetGValue(face), GetBValue(face)};
-}
-
-COLORREF colourRef(const forms::Paint& paint) {
-    if (const auto* rgb = std::get_if<Rgb>(&paint)) {
-        return RGB(rgb->red, rgb->green, rgb->blue);
+int systemColour(forms::SystemColour colour) {
+    switch (colour) {
+        case forms::SystemColour::ButtonFace:
+            return COLOR_BTNFACE;
+        case forms::SystemColour::Window:
+            return COLOR_WINDOW;
+        case forms::SystemColour::WindowText:
+            return COLOR_WINDOWTEXT;
+        case forms::SystemColour::Highlight:
+            return COLOR_HIGHLIGHT;
+        case forms::SystemColour::InactiveBorder:
+            return COLOR_INACTIVEBORDER;
     }
-    return GetSysColor(systemColour(std::get<forms::SystemColour>(paint)));
+    return COLOR_BTNFACE;
 }
-
-// Static styles in the order of forms::Alignment.
-constexpr std::array<DWORD, 3> labelAlignments{SS_LEFT, SS_RIGHT, SS_CENTER};
-
-// The class and styles of the native control for each forms::ControlKind. Every label takes
-// the pointer, so that no click reaches a control behind it.
-struct NativeKind {
-    const wchar_t* windowClass;
-    DWORD style;
-    DWORD extendedStyle;
-    bool aligned;     // takes the label alignment styles
-    bool subclassed;  // the system's own class, made to answer as the core says
-};
-
-constexpr std::array<NativeKind, 8> nativeKinds{{
-    {frameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, false, false},
-    {L"STATIC", SS_NOTIFY | SS_NOPREFIX, 0, true, true},
-    {pictureClass, 0, 0, false, false},
-    {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, false, true},
-    {L"BUTTON", WS_TABSTOP | BS_RADIOBUTTON, 0, false, true},
-    {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0, false, true},
-    {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, false, true},
-    {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, false, true},
-}};
 
 }  // namespace
 
-void FormWindow::registerClasses() {
+void FormWindow::registerClass() {
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -80,24 +42,14 @@ void FormWindow::registerClasses() {
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
         windowClass.lpszClassName = formClass;
         RegisterClassExW(&windowClass);
-        windowClass.hbrBackground = nullptr;
-        windowClass.lpszClassName = frameClass;
-        RegisterClassExW(&windowClass);
-        windowClass.lpszClassName = pictureClass;
-        RegisterClassExW(&windowClass);
         return true;
     }();
     static_cast<void>(registered);
 }
 
 FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session)
-    : form_(form),
-      pictures_(pictures),
-      handles_(form.controls().size(), nullptr),
-      controlFonts_(form.controls().size(), nullptr),
-      adapters_(form.controls().size(), Adapter{this, 0}),
-      controller_(session, form, *this, forms::PixelScale(forms::PixelScale::standardDpi)) {
-    registerClasses();
+    : form_(form), pictures_(pictures), controller_(session, form, *this, forms::PixelScale(forms::PixelScale::standardDpi)) {
+    registerClass();
     const bool isDialog = form.looks().border == forms::FormBorder::FixedDialog;
     const DWORD style = isDialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
                                  : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -107,11 +59,14 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
     controller_.setScale(forms::PixelScale(static_cast<int>(windowDpi(window_))));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(windowIconSizes[0])));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(windowIconSizes[1])));
+    for (std::size_t index = 0; index < form.controls().size(); ++index) {
+        controls_.push_back(makeNativeControl(*this, index));
+    }
     createChildren(forms::noControl, window_);
     addWindowMenu();
     // Fonts first: a new font sets a drop-down list's field height anew.
-    for (std::size_t index = 0; index < handles_.size(); ++index) {
-        applyFont(index);
+    for (const auto& control : controls_) {
+        control->applyFont();
     }
     applyGeometry();
     controller_.built();
@@ -127,62 +82,30 @@ FormWindow::~FormWindow() {
 }
 
 forms::WindowHandle FormWindow::nativeHandle(std::size_t index) {
-    return reinterpret_cast<forms::WindowHandle>(index == forms::noControl ? window_ : handles_.at(index));
-}
-
-// Every child window of a form's window points to its adapter.
-const FormWindow::Adapter* FormWindow::adapterOf(HWND child) {
-    return child == nullptr ? nullptr : reinterpret_cast<const Adapter*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+    return reinterpret_cast<forms::WindowHandle>(index == forms::noControl ? window_ : controls_.at(index)->handle());
 }
 
 AccessibleTarget FormWindow::targetOf(HWND child) {
-    const Adapter* adapter = IsWindow(child) ? adapterOf(child) : nullptr;
-    return adapter == nullptr ? AccessibleTarget{} : AccessibleTarget{&adapter->window->form(), adapter->index};
+    const NativeControl* control = NativeControl::of(child);
+    return control == nullptr ? AccessibleTarget{} : AccessibleTarget{&control->window().form(), control->index()};
+}
+
+// A control of this window's own, from its child window; none for any other window.
+NativeControl* FormWindow::ownControl(HWND child) const {
+    NativeControl* control = NativeControl::of(child);
+    return control != nullptr && &control->window() == this ? control : nullptr;
 }
 
 // Each container's children are created and then stacked front first, which is also the tab order.
 void FormWindow::createChildren(std::size_t parent, HWND parentWindow) {
     const auto& children = form_.children(parent);
     for (const std::size_t child : children) {
-        handles_[child] = createControl(child, parentWindow);
-        if (form_.controls()[child].kind() == ControlKind::Frame) {
-            createChildren(child, handles_[child]);
-        }
+        controls_[child]->create(parentWindow, firstControlId + static_cast<int>(child));
+        createChildren(child, controls_[child]->handle());
     }
     for (const std::size_t child : children) {
-        SetWindowPos(handles_[child], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(controls_[child]->handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-}
-
-HWND FormWindow::createControl(std::size_t index, HWND parentWindow) {
-    const forms::Control& control = form_.controls()[index];
-    const NativeKind& native = nativeKinds[static_cast<std::size_t>(control.kind())];
-    const bool startsGroup = control.kind() == ControlKind::OptionButton && forms::startsOptionGroup(form_, index);
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0) |
-                        (control.enabled() ? 0 : WS_DISABLED) | (startsGroup ? WS_GROUP : 0) |
-                        (control.isDefault ? BS_DEFPUSHBUTTON : 0) | native.style |
-                        labelAlignments.at(static_cast<std::size_t>(control.alignment)) * (native.aligned ? 1 : 0);
-    const DWORD extendedStyle = (control.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0) | native.extendedStyle;
-    adapters_[index] = {this, index};
-    // The control's identifier is for the dialog manager alone; its messages find it by its data.
-    HWND handle = CreateWindowExW(extendedStyle, native.windowClass, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
-                                  parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + index)),
-                                  GetModuleHandleW(nullptr), &adapters_[index]);
-    SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&adapters_[index]));
-    if (control.kind() == ControlKind::OptionButton || control.kind() == ControlKind::CheckBox) {
-        SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    if (native.subclassed) {
-        // Labels paint and click through it; the others only name themselves.
-        SetWindowSubclass(handle, subclassProcedure, index, reinterpret_cast<DWORD_PTR>(this));
-    }
-    if (control.kind() == ControlKind::ComboBox) {
-        fillInput(handle, index);
-    }
-    if (control.longestText > 0) {
-        SendMessageW(handle, EM_LIMITTEXT, control.longestText, 0);
-    }
-    return handle;
 }
 
 forms::Rect FormWindow::pixelBox(std::size_t index) const {
@@ -199,37 +122,16 @@ void FormWindow::applyGeometry() {
                      static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), static_cast<UINT>(scale.dpi()));
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (std::size_t index = 0; index < handles_.size(); ++index) {
-        const forms::Rect box = pixelBox(index);
-        // A drop-down list's window reaches down over its open list as well; its field is as
-        // tall as its box, whatever height the font alone would give it.
-        const auto listRows = static_cast<int>(form_.controls()[index].items.size());
-        SetWindowPos(handles_[index], nullptr, box.left, box.top, box.width, box.height * (1 + listRows),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        if (listRows > 0) {
-            fitListField(handles_[index], box.height);
-        }
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        controls_[index]->place(pixelBox(index));
     }
 }
 
-// The field's own borders differ between systems: the height given is corrected by what shows.
-void FormWindow::fitListField(HWND list, int height) const {
-    int itemHeight = height - controller_.scale().fromStandard(comboFieldBorders);
-    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-    RECT field{};
-    GetWindowRect(list, &field);
-    itemHeight += height - (field.bottom - field.top);
-    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
-}
-
-// The font the core chooses for the control's text, chosen anew only when the text or the
-// density changes; frames and pictures answer WM_GETFONT and paint with it.
-void FormWindow::applyFont(std::size_t index) {
-    HFONT font = fonts_.fontFor(form_.controls()[index], controller_.scale());
-    if (controlFonts_[index] != font) {
-        controlFonts_[index] = font;
-        SendMessageW(handles_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+COLORREF FormWindow::colourRef(const forms::Paint& paint) {
+    if (const auto* rgb = std::get_if<Rgb>(&paint)) {
+        return RGB(rgb->red, rgb->green, rgb->blue);
     }
+    return GetSysColor(systemColour(std::get<forms::SystemColour>(paint)));
 }
 
 HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
@@ -244,39 +146,9 @@ HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
     return found->second;
 }
 
-void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
-    const forms::Control& control = form_.controls()[index];
-    HWND handle = handles_[index];
-    if (control.isInputField()) {
-        syncInput(index, changed);
-        changed &= static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty));
-    }
-    if (changed & forms::EnabledProperty) {
-        EnableWindow(handle, control.enabled() ? TRUE : FALSE);
-    }
-    if (changed & forms::CaptionProperty) {
-        applyFont(index);
-        SetWindowTextW(handle, wide(control.caption()).c_str());
-    }
-    if (changed & forms::LeftProperty) {
-        const forms::Rect box = pixelBox(index);
-        SetWindowPos(handle, nullptr, box.left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (changed & forms::ValueProperty) {
-        SendMessageW(handle, BM_SETCHECK, control.value() ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    if (changed & forms::VisibleProperty) {
-        ShowWindow(handle, control.visible() ? SW_SHOWNA : SW_HIDE);
-    }
-    // A frame paints its caption itself; the system only stores the text.
-    if (changed & (forms::BackgroundProperty | forms::CaptionProperty)) {
-        InvalidateRect(handle, nullptr, TRUE);
-    }
-    if (changed & (forms::AccessibilityProperty | forms::CaptionProperty)) {
-        // A screen reader speaks what changed.
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle, OBJID_CLIENT, CHILDID_SELF);
-    }
-}
+void FormWindow::applyChange(std::size_t index, std::uint8_t changed) { controls_.at(index)->apply(changed); }
+
+void FormWindow::focusNative(std::size_t index) { controls_.at(index)->focus(); }
 
 void FormWindow::showPlaced() {
     RECT area{};
@@ -303,29 +175,20 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    const LONG_PTR data = GetWindowLongPtrW(window, GWLP_USERDATA);
-    if (data == 0) {
+    auto* formWindow = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (formWindow == nullptr || formWindow->window_ == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
-        return reinterpret_cast<FormWindow*>(data)->formMessage(window, message, wParam, lParam);
-    }
-    const auto* adapter = reinterpret_cast<const Adapter*>(data);
-    return adapter->window->controlMessage(window, adapter->index, message, wParam, lParam);
+    return formWindow->formMessage(message, wParam, lParam);
 }
 
-// Commands, colours and the system menu, from the form's own controls or those of its frames.
+// Commands and colours from the form's own controls or those of its frames, and the system menu.
 bool FormWindow::commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     if (message == WM_COMMAND) {
-        // Enter and Esc went to the core as keys; what comes here is a button's click or an
-        // edit field's or a list's notice.
-        if (const Adapter* adapter = lParam != 0 ? adapterOf(reinterpret_cast<HWND>(lParam)) : nullptr) {
-            if (form_.controls()[adapter->index].isInputField()) {
-                inputCommand(adapter->index, HIWORD(wParam));
-            } else if (HIWORD(wParam) == BN_CLICKED) {
-                controller_.clicked(adapter->index);
-            }
+        // Enter and Esc went to the core as keys; what comes here is a control's notice.
+        if (NativeControl* control = lParam != 0 ? ownControl(reinterpret_cast<HWND>(lParam)) : nullptr) {
+            control->notified(HIWORD(wParam));
         }
         return true;
     }
@@ -336,7 +199,7 @@ bool FormWindow::commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     return message == WM_SYSCOMMAND && windowMenuCommand(wParam);
 }
 
-LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormWindow::formMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (commandMessage(message, wParam, lParam, result)) {
         return result;
@@ -368,165 +231,37 @@ LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM
                 return 0;
             }
             break;
-        case WM_NCDESTROY:
-            window_ = nullptr;
-            break;
         default:
             break;
+    }
+    HWND window = window_;
+    if (message == WM_NCDESTROY) {
+        window_ = nullptr;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // The colours of a control's text and background; none for what is no control of the form.
 HBRUSH FormWindow::controlColours(HDC context, HWND controlWindow) {
-    const Adapter* adapter = adapterOf(controlWindow);
-    if (adapter == nullptr || adapter->window != this) {
+    const NativeControl* control = ownControl(controlWindow);
+    if (control == nullptr) {
         return nullptr;
     }
-    const forms::Control& control = form_.controls()[adapter->index];
-    SetTextColor(context, colourRef(control.foreground));
-    SetBkColor(context, colourRef(control.background()));
-    return brushFor(control.background());
+    SetTextColor(context, colourRef(control->control().foreground));
+    SetBkColor(context, colourRef(control->control().background()));
+    return brushFor(control->control().background());
 }
 
 void FormWindow::dpiChanged(int dpi, const RECT& suggested) {
     controller_.setScale(forms::PixelScale(dpi));
     fonts_.release();
-    std::ranges::fill(controlFonts_, nullptr);
-    for (std::size_t index = 0; index < handles_.size(); ++index) {
-        applyFont(index);
+    for (const auto& control : controls_) {
+        control->forgetFont();
+        control->applyFont();
     }
     applyGeometry();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     InvalidateRect(window_, nullptr, TRUE);
-}
-
-LRESULT FormWindow::controlMessage(HWND window, std::size_t index, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            // Controls inside a frame tell the frame; the form handles them all.
-            return formMessage(window_, message, wParam, lParam);
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            paint(window, form_.controls()[index]);
-            return 0;
-        case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(controlFonts_[index]);
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            redrawFocusMark(window);
-            return 0;
-        case WM_GETOBJECT:
-            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-                return accessibleObjectFor(window, wParam, targetOf);
-            }
-            break;
-        default:
-            break;
-    }
-    if (pointerMessage(window, message, lParam)) {
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FormWindow::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
-                                               DWORD_PTR formWindow) {
-    auto* owner = reinterpret_cast<FormWindow*>(formWindow);
-    // Buttons, edit fields and lists are the system's own in all but their name and role.
-    const bool isLabel = owner->form_.controls()[index].kind() == ControlKind::Label;
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, subclassProcedure, index);
-    } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        return accessibleObjectFor(window, wParam, targetOf);
-    } else if (isLabel && message == WM_PAINT) {
-        // The label paints itself, then the part of a focus rectangle that crosses it.
-        PAINTSTRUCT paint{};
-        HDC context = BeginPaint(window, &paint);
-        DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT | PRF_ERASEBKGND);
-        owner->drawFocusMark(context, index);
-        EndPaint(window, &paint);
-        return 0;
-    } else if (isLabel && owner->pointerMessage(window, message, lParam)) {
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-// Labels, pictures and frames click as a push button does: pressed and released over the
-// control the form's hit test finds, however quickly a click follows the last one.
-bool FormWindow::pointerMessage(HWND window, UINT message, LPARAM lParam) {
-    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    MapWindowPoints(window, window_, &at, 1);
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (controller_.pointerPressed(at.x, at.y)) {
-                SetCapture(window);
-            }
-            return true;
-        case WM_LBUTTONUP: {
-            // The capture goes before the handler runs, which may open a dialog.
-            const std::size_t clicked = controller_.pointerReleased(at.x, at.y);
-            ReleaseCapture();
-            controller_.click(clicked);
-            return true;
-        }
-        case WM_CAPTURECHANGED:
-            controller_.pointerLost();
-            return false;
-        default:
-            return false;
-    }
-}
-
-// Frames and pictures are drawn here whole, on their background.
-void FormWindow::paint(HWND window, const forms::Control& control) {
-    PAINTSTRUCT paint{};
-    HDC context = BeginPaint(window, &paint);
-    RECT client{};
-    GetClientRect(window, &client);
-    FillRect(context, &client, brushFor(control.background()));
-    if (control.kind() == ControlKind::Frame) {
-        paintFrame(context, client, control);
-        drawFocusMark(context, control.index());
-    } else {
-        paintPicture(context, control);
-    }
-    EndPaint(window, &paint);
-}
-
-void FormWindow::paintFrame(HDC context, RECT client, const forms::Control& control) {
-    auto* previousFont = static_cast<HFONT>(SelectObject(context, controlFonts_[control.index()]));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(context, &metrics);
-    RECT outline = client;
-    outline.top = metrics.tmHeight / 2;
-    DrawEdge(context, &outline, EDGE_ETCHED, BF_RECT);
-    if (!control.caption().empty()) {
-        const std::wstring caption = wide(control.caption());
-        SetBkMode(context, OPAQUE);
-        SetBkColor(context, colourRef(control.background()));
-        SetTextColor(context, colourRef(control.foreground));
-        TextOutW(context, controller_.scale().fromStandard(captionIndent), 0, caption.c_str(),
-                 static_cast<int>(caption.size()));
-    }
-    SelectObject(context, previousFont);
-}
-
-void FormWindow::paintPicture(HDC context, const forms::Control& control) {
-    if (HBITMAP bitmap = pictures_.bitmap(control.picture, controller_.scale().dpi(), faceColour())) {
-        HDC memory = CreateCompatibleDC(context);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BITMAP size{};
-        GetObjectW(bitmap, sizeof size, &size);
-        BitBlt(context, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-    }
 }
 
 }  // namespace pruhomat::win32

@@ -3,25 +3,28 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "accessible_control.h"
+#include "controls/native_control.h"
 #include "form.h"
 #include "pictures.h"
-#include "window_fonts.h"
 #include "pixel_scale.h"
 #include "session.h"
 #include "window_controller.h"
+#include "window_fonts.h"
 
 namespace pruhomat::win32 {
 
 // Control identifiers start above IDOK and IDCANCEL, which the dialog keys send.
 inline constexpr int firstControlId = 1000;
 
-// One top-level window for a form, with a real child window of the fitting class per control,
-// each reached from its messages through its GWLP_USERDATA. What the window does is its
-// controller's; it is open in the session while it lives.
+// One top-level window for a form: its procedure, density, placement, the items a form adds to
+// the system menu and the keyboard's focus mark. Each control is a child window of the class
+// its kind needs (controls/). What the window does is its controller's; it is open in the
+// session while it lives.
 class FormWindow final : public forms::NativeWindow {
 public:
     FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session);
@@ -30,9 +33,11 @@ public:
     ~FormWindow();
 
     HWND handle() const { return window_; }
-    HWND handleOf(std::string_view name) const { return handles_.at(form().indexOf(name)); }
+    HWND handleOf(std::string_view name) const { return controls_.at(form().indexOf(name))->handle(); }
     forms::WindowController& controller() { return controller_; }
     forms::Form& form() const { return form_; }
+    Fonts& fonts() { return fonts_; }
+    Pictures& pictures() { return pictures_; }
 
     // Placed by the controller's rule, shown, and the keyboard on its first stop.
     void showPlaced();
@@ -47,57 +52,37 @@ public:
     forms::WindowHandle nativeHandle(std::size_t index) override;
     void hideWindow() override { ShowWindow(window_, SW_HIDE); }
 
+    // What the controls paint with: brushes kept while the window lives, the control's box in
+    // pixels, and the part of a focused frame's mark that crosses a control.
+    HBRUSH brushFor(const forms::Paint& paint);
+    static COLORREF colourRef(const forms::Paint& paint);
+    forms::Rect pixelBox(std::size_t index) const;
+    void drawFocusMark(HDC context, std::size_t index);
+    // Over the frame's own surface and every child it crosses, so that it reads as one rectangle.
+    static void redrawFocusMark(HWND frame);
+
     // The form and control a child window shows, wherever its window is; none once it is gone.
     static AccessibleTarget targetOf(HWND child);
 
 private:
-    // What a child window's GWLP_USERDATA points to.
-    struct Adapter {
-        FormWindow* window;
-        std::size_t index;
-    };
-    static const Adapter* adapterOf(HWND child);
-
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // The labels' painting and pointer, and the name and role of labels, edit fields and lists.
-    static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR index, DWORD_PTR formWindow);
-    static void registerClasses();
+    static void registerClass();
 
-    LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT formMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    LRESULT controlMessage(HWND window, std::size_t index, UINT message, WPARAM wParam, LPARAM lParam);
     HBRUSH controlColours(HDC context, HWND controlWindow);
+    NativeControl* ownControl(HWND child) const;
     void dpiChanged(int dpi, const RECT& suggested);
-    bool pointerMessage(HWND window, UINT message, LPARAM lParam);
     void createChildren(std::size_t parent, HWND parentWindow);
-    HWND createControl(std::size_t index, HWND parentWindow);
     void applyGeometry();
-    void fitListField(HWND list, int height) const;
-    void applyFont(std::size_t index);
-    void paint(HWND window, const forms::Control& control);
-    void paintFrame(HDC context, RECT client, const forms::Control& control);
-    void paintPicture(HDC context, const forms::Control& control);
-    HBRUSH brushFor(const forms::Paint& paint);
-    forms::Rect pixelBox(std::size_t index) const;
     void followSystemFocus();
-    void fillInput(HWND handle, std::size_t index);
-    void inputCommand(std::size_t index, WORD notification);
-    void syncInput(std::size_t index, std::uint8_t changed);
-    bool listIsOpen(std::size_t index) const;
     void addWindowMenu();
     bool windowMenuCommand(WPARAM command);
-    static void redrawFocusMark(HWND frame);
-    void drawFocusMark(HDC context, std::size_t index);
 
     forms::Form& form_;
     Pictures& pictures_;
     HWND window_ = nullptr;
-    std::vector<HWND> handles_;
-    std::vector<HFONT> controlFonts_;  // owned by fonts_
-    std::vector<Adapter> adapters_;
-    // While a handler's text goes into an edit field, whose change notice is no typing.
-    bool settingText_ = false;
+    std::vector<std::unique_ptr<NativeControl>> controls_;
     std::map<COLORREF, HBRUSH> brushes_;
     Fonts fonts_;
     forms::WindowController controller_;

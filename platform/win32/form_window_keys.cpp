@@ -11,7 +11,8 @@ bool FormWindow::translateKey(const MSG& message) {
     }
     const auto key = keyOfMessage(message);
     followSystemFocus();
-    if (!key || listIsOpen(controller_.focused())) {
+    const std::size_t focused = controller_.focused();
+    if (!key || (focused != forms::noControl && controls_[focused]->keepsKeys())) {
         return false;
     }
     return controller_.keyPressed(*key);
@@ -21,15 +22,14 @@ bool FormWindow::translateKey(const MSG& message) {
 void FormWindow::followSystemFocus() {
     const HWND focused = GetFocus();
     if (focused != nullptr && IsChild(window_, focused)) {
-        if (const Adapter* adapter = adapterOf(focused); adapter != nullptr && adapter->window == this) {
-            controller_.focusMovedTo(adapter->index);
+        if (const NativeControl* control = ownControl(focused)) {
+            controller_.focusMovedTo(control->index());
         }
     }
 }
 
-void FormWindow::showFocusMark(std::size_t frame, const forms::Rect&) { redrawFocusMark(handles_[frame]); }
+void FormWindow::showFocusMark(std::size_t frame, const forms::Rect&) { redrawFocusMark(controls_.at(frame)->handle()); }
 
-// Over the frame's own surface and every child it crosses, so that it reads as one rectangle.
 void FormWindow::redrawFocusMark(HWND frame) {
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -38,7 +38,7 @@ void FormWindow::redrawFocusMark(HWND frame) {
 // the frame has the system's focus.
 void FormWindow::drawFocusMark(HDC context, std::size_t index) {
     const std::size_t focused = controller_.focused();
-    if (focused == forms::noControl || GetFocus() != handles_[focused]) {
+    if (focused == forms::noControl || GetFocus() != controls_[focused]->handle()) {
         return;
     }
     std::size_t ancestor = index;
@@ -50,7 +50,7 @@ void FormWindow::drawFocusMark(HDC context, std::size_t index) {
         return;
     }
     RECT outline{mark.left, mark.top, mark.left + mark.width, mark.top + mark.height};
-    MapWindowPoints(handles_[focused], handles_[index], reinterpret_cast<POINT*>(&outline), 2);
+    MapWindowPoints(controls_[focused]->handle(), controls_[index]->handle(), reinterpret_cast<POINT*>(&outline), 2);
     DrawFocusRect(context, &outline);
 }
 

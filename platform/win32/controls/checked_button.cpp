@@ -1,0 +1,24 @@
+#include "checked_button.h"
+
+#include "form_window.h"
+
+namespace pruhomat::win32 {
+
+void CheckedButton::apply(std::uint8_t changed) {
+    NativeControl::apply(changed);
+    if (changed & forms::ValueProperty) {
+        showValue();
+    }
+}
+
+void CheckedButton::created() { showValue(); }
+
+void CheckedButton::notified(WORD notification) {
+    if (notification == BN_CLICKED) {
+        window().controller().clicked(index());
+    }
+}
+
+void CheckedButton::showValue() { SendMessageW(handle(), BM_SETCHECK, control().value() ? BST_CHECKED : BST_UNCHECKED, 0); }
+
+}  // namespace pruhomat::win32

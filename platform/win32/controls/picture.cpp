@@ -1,0 +1,23 @@
+#include "picture.h"
+
+#include "form_window.h"
+
+namespace pruhomat::win32 {
+
+void Picture::paintContent(HDC context, const RECT&) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const Rgb faceColour{GetRValue(face), GetGValue(face), GetBValue(face)};
+    HBITMAP bitmap = window().pictures().bitmap(control().picture, window().controller().scale().dpi(), faceColour);
+    if (bitmap == nullptr) {
+        return;
+    }
+    HDC memory = CreateCompatibleDC(context);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BITMAP size{};
+    GetObjectW(bitmap, sizeof size, &size);
+    BitBlt(context, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+}  // namespace pruhomat::win32
