@@ -1,6 +1,9 @@
 #include "reader.h"
 
 #include <algorithm>
+#include <iterator>
+
+#include "window_controller.h"
 
 namespace pruhomat::forms {
 namespace {
@@ -102,6 +105,50 @@ std::size_t readerFocus(const Form& form, std::size_t focused) {
     const auto selected = std::ranges::find_if(
         items, [&form](std::size_t item) { return form.controls()[frontOf(form, item)].accessibleSelected(); });
     return selected != items.end() ? *selected : focused;
+}
+
+ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focused) {
+    const Control& control = form.controls().at(index);
+    const ReaderRole role = readerRole(form, index);
+    const bool listed = role == ReaderRole::List || role == ReaderRole::ListItem;
+    const bool checkable = role == ReaderRole::CheckBox || role == ReaderRole::RadioButton;
+    const std::size_t readerFocused = readerFocus(form, focused);
+    return {.enabled = control.enabled(),
+            .shown = form.isShown(control),
+            .heard = form.isHeardAlone(index),
+            .focusable = takesPointerItself(control.kind()) || listed,
+            .focused = readerFocused != noControl && stackOf(form, readerFocused) == stackOf(form, index),
+            .selectable = control.accessibleSelected() || role == ReaderRole::ListItem,
+            .selected = control.accessibleSelected(),
+            .checkable = checkable,
+            .checked = checkable && control.value(),
+            .editable = role == ReaderRole::Text};
+}
+
+const std::string& readerText(const Control& control) {
+    return control.kind() == ControlKind::TextBox ? control.caption() : readerName(control);
+}
+
+std::vector<std::size_t> optionGroup(const Form& form, std::size_t index) {
+    std::vector<std::size_t> options;
+    if (form.controls().at(index).kind() == ControlKind::OptionButton) {
+        std::ranges::copy_if(form.children(form.controls()[index].parent()), std::back_inserter(options),
+                             [&form](std::size_t sibling) { return form.controls()[sibling].kind() == ControlKind::OptionButton; });
+    }
+    return options;
+}
+
+bool readerClickable(const Control& control) {
+    return static_cast<bool>(control.onClick) || (takesPointerItself(control.kind()) && !control.isInputField());
+}
+
+std::pair<std::size_t, std::uint8_t> heardChange(const Form& form, std::size_t index, std::uint8_t properties) {
+    const std::size_t stack = stackOf(form, index);
+    const bool stacked = stack != index || frontOf(form, stack) != stack;
+    if (stacked && (properties & VisibleProperty)) {
+        properties = static_cast<std::uint8_t>((properties & ~VisibleProperty) | CaptionProperty | AccessibilityProperty);
+    }
+    return {stack, properties};
 }
 
 }  // namespace pruhomat::forms

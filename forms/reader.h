@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form.h"
@@ -47,5 +48,34 @@ std::size_t readerContainer(const Form& form, std::size_t index);
 
 // Where the reader's focus is while a control has the keyboard: on a list, its selected item.
 std::size_t readerFocus(const Form& form, std::size_t focused);
+
+// What a reader is told of a control's state.
+struct ReaderStates {
+    bool enabled = false;
+    bool shown = false;
+    bool heard = false;  // met on its own, not behind another control nor read with one
+    bool focusable = false;
+    bool focused = false;
+    bool selectable = false;
+    bool selected = false;
+    bool checkable = false;
+    bool checked = false;
+    bool editable = false;
+};
+// The states of a control; `focused` is the control that has the keyboard, or noControl.
+ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focused);
+
+// What a text box holds or another control shows, as a reader reads its text.
+const std::string& readerText(const Control& control);
+
+// The option buttons an option button is chosen among, itself included; none for another control.
+std::vector<std::size_t> optionGroup(const Form& form, std::size_t index);
+
+// Whether a reader may press the control as the pointer clicks it.
+bool readerClickable(const Control& control);
+
+// What a reader hears of a control's changed properties: a stack's picture coming to the front
+// or going is a new name for the stack. The stack and the properties to announce.
+std::pair<std::size_t, std::uint8_t> heardChange(const Form& form, std::size_t index, std::uint8_t properties);
 
 }  // namespace pruhomat::forms

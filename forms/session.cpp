@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include "reader.h"
+
 #include <algorithm>
 
 namespace pruhomat::forms {
@@ -17,20 +19,9 @@ bool isTabStop(const Form& form, std::size_t index) {
            (control.kind() != ControlKind::OptionButton || control.value());
 }
 
-// The option buttons of a control's container, front first: one group.
-std::vector<std::size_t> optionsBeside(const Form& form, std::size_t index) {
-    std::vector<std::size_t> group;
-    for (const std::size_t sibling : form.children(form.controls()[index].parent())) {
-        if (form.controls()[sibling].kind() == ControlKind::OptionButton) {
-            group.push_back(sibling);
-        }
-    }
-    return group;
-}
-
 // The option button an arrow key selects: the next or previous shown one of the group, round the end.
 std::size_t neighbourOption(const Form& form, std::size_t option, bool forwards) {
-    std::vector<std::size_t> group = optionsBeside(form, option);
+    std::vector<std::size_t> group = optionGroup(form, option);
     std::erase_if(group, [&form](std::size_t member) { return !form.isShown(form.controls()[member]); });
     const auto at = static_cast<std::size_t>(std::ranges::find(group, option) - group.begin());
     return group[(at + (forwards ? 1 : group.size() - 1)) % group.size()];
@@ -93,7 +84,7 @@ std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
 }
 
 bool startsOptionGroup(const Form& form, std::size_t index) {
-    const std::vector<std::size_t> group = optionsBeside(form, index);
+    const std::vector<std::size_t> group = optionGroup(form, index);
     return !group.empty() && group.front() == index;
 }
 

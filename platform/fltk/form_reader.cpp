@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -75,17 +74,11 @@ void FormReader::opened() {
     }
 }
 
-// A stack's member coming to the front or going is a new name for the stack.
 void FormReader::changed(std::size_t index, std::uint8_t properties) {
-    if (!announced_) {
-        return;
+    if (announced_) {
+        const auto [stack, heard] = forms::heardChange(window_.form(), index, properties);
+        bus->changed(*this, stack, heard);
     }
-    const std::size_t stack = forms::stackOf(window_.form(), index);
-    const bool stacked = stack != index || forms::frontOf(window_.form(), stack) != stack;
-    if (stacked && (properties & forms::VisibleProperty)) {
-        properties = (properties & ~forms::VisibleProperty) | forms::CaptionProperty | forms::AccessibilityProperty;
-    }
-    bus->changed(*this, stack, static_cast<std::uint8_t>(properties));
 }
 
 void FormReader::followFocus() {
@@ -110,41 +103,13 @@ forms::ReaderRole FormReader::role(std::size_t index) { return forms::readerRole
 
 std::string FormReader::name(std::size_t index) { return forms::readerName(window_.form().controls().at(front(index))); }
 
-std::string FormReader::text(std::size_t index) {
-    index = front(index);
-    const forms::Control& control = window_.form().controls().at(index);
-    return control.kind() == forms::ControlKind::TextBox ? control.caption() : forms::readerName(control);
+std::string FormReader::text(std::size_t index) { return forms::readerText(window_.form().controls().at(front(index))); }
+
+forms::ReaderStates FormReader::states(std::size_t index) {
+    return forms::readerStates(window_.form(), front(index), window_.controller().focused());
 }
 
-ReaderStates FormReader::states(std::size_t index) {
-    index = front(index);
-    const forms::Form& form = window_.form();
-    const forms::Control& control = form.controls().at(index);
-    const forms::ReaderRole role = forms::readerRole(form, index);
-    const bool listed = role == forms::ReaderRole::List || role == forms::ReaderRole::ListItem;
-    const bool checkable = role == forms::ReaderRole::CheckBox || role == forms::ReaderRole::RadioButton;
-    return {.enabled = control.enabled(),
-            .shown = form.isShown(control),
-            .focusable = forms::takesPointerItself(control.kind()) || listed,
-            .focused = focus() == forms::stackOf(form, index),
-            .selectable = control.accessibleSelected() || role == forms::ReaderRole::ListItem,
-            .selected = control.accessibleSelected(),
-            .checkable = checkable,
-            .checked = checkable && control.value(),
-            .editable = role == forms::ReaderRole::Text};
-}
-
-std::vector<std::size_t> FormReader::group(std::size_t index) {
-    const forms::Form& form = window_.form();
-    std::vector<std::size_t> options;
-    if (form.controls().at(index).kind() == forms::ControlKind::OptionButton) {
-        std::ranges::copy_if(form.children(form.controls()[index].parent()), std::back_inserter(options),
-                             [&form](std::size_t sibling) {
-                                 return form.controls()[sibling].kind() == forms::ControlKind::OptionButton;
-                             });
-    }
-    return options;
-}
+std::vector<std::size_t> FormReader::group(std::size_t index) { return forms::optionGroup(window_.form(), index); }
 
 std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(front(index)).items; }
 
@@ -159,11 +124,7 @@ ReaderBox FormReader::box(std::size_t index) {
     return {window_.x() + widget.x(), window_.y() + widget.y(), widget.w(), widget.h()};
 }
 
-bool FormReader::clickable(std::size_t index) {
-    index = front(index);
-    const forms::Control& control = window_.form().controls().at(index);
-    return static_cast<bool>(control.onClick) || (forms::takesPointerItself(control.kind()) && !control.isInputField());
-}
+bool FormReader::clickable(std::size_t index) { return forms::readerClickable(window_.form().controls().at(front(index))); }
 
 void FormReader::click(std::size_t index) { window_.controller().click(front(index)); }
 
@@ -197,9 +158,9 @@ forms::ReaderRole MessageReader::role(std::size_t index) {
     return index == promptIndex ? forms::ReaderRole::Label : forms::ReaderRole::PushButton;
 }
 
-ReaderStates MessageReader::states(std::size_t index) {
+forms::ReaderStates MessageReader::states(std::size_t index) {
     const bool button = index == buttonIndex;
-    return {.enabled = true, .shown = true, .focusable = button, .focused = button};
+    return {.enabled = true, .shown = true, .heard = true, .focusable = button, .focused = button};
 }
 
 // The whole box: FLTK keeps the places of its message's parts to itself.

@@ -12,17 +12,8 @@
 // screen reader asks through ReaderWindow, and tells the module's ReaderBus what changed.
 namespace pruhomat::fltk {
 
-struct ReaderStates {
-    bool enabled = false;
-    bool shown = false;
-    bool focusable = false;
-    bool focused = false;
-    bool selectable = false;
-    bool selected = false;
-    bool checkable = false;
-    bool checked = false;
-    bool editable = false;
-};
+// The core's rules say what a reader is told; this is only how it crosses to the module.
+using forms::ReaderStates;
 
 // Pixels on the screen.
 struct ReaderBox {
@@ -48,7 +39,7 @@ public:
     virtual std::string name(std::size_t index) = 0;
     // What a text box holds or a label shows.
     virtual std::string text(std::size_t index) = 0;
-    virtual ReaderStates states(std::size_t index) = 0;
+    virtual forms::ReaderStates states(std::size_t index) = 0;
     // The option buttons an option button is chosen among, itself included.
     virtual std::vector<std::size_t> group(std::size_t index) = 0;
     // A combo box's items and the one it shows (forms::noItem for none).

@@ -10,30 +10,33 @@
 namespace pruhomat::win32 {
 namespace {
 
-// The core's reader roles in Active Accessibility's words, in the order of forms::ReaderRole;
-// zero leaves the role to the system's own object, which knows its buttons.
-constexpr std::array<long, 11> roles{
-    0,                        // PushButton
-    0,                        // CheckBox
-    0,                        // RadioButton
-    ROLE_SYSTEM_TEXT,         // Text
-    ROLE_SYSTEM_COMBOBOX,     // ComboBox
-    ROLE_SYSTEM_STATICTEXT,   // Label
-    ROLE_SYSTEM_GRAPHIC,      // Picture
-    ROLE_SYSTEM_GROUPING,     // Grouping
-    ROLE_SYSTEM_LINK,         // Link
-    ROLE_SYSTEM_LIST,         // List
-    ROLE_SYSTEM_LISTITEM,     // ListItem
-};
-
-// A clickable picture or label is a button the system does not know of.
-long roleOf(const AccessibleTarget& target) {
-    const forms::ReaderRole role = forms::readerRole(*target.form, target.index);
-    if (role == forms::ReaderRole::PushButton &&
-        target.form->controls()[target.index].kind() != forms::ControlKind::CommandButton) {
-        return ROLE_SYSTEM_PUSHBUTTON;
+// The core's reader roles in Active Accessibility's words; a new role fails to build here.
+long msaaRole(forms::ReaderRole role) {
+    switch (role) {
+        case forms::ReaderRole::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case forms::ReaderRole::CheckBox:
+            return ROLE_SYSTEM_CHECKBUTTON;
+        case forms::ReaderRole::RadioButton:
+            return ROLE_SYSTEM_RADIOBUTTON;
+        case forms::ReaderRole::Text:
+            return ROLE_SYSTEM_TEXT;
+        case forms::ReaderRole::ComboBox:
+            return ROLE_SYSTEM_COMBOBOX;
+        case forms::ReaderRole::Label:
+            return ROLE_SYSTEM_STATICTEXT;
+        case forms::ReaderRole::Picture:
+            return ROLE_SYSTEM_GRAPHIC;
+        case forms::ReaderRole::Grouping:
+            return ROLE_SYSTEM_GROUPING;
+        case forms::ReaderRole::Link:
+            return ROLE_SYSTEM_LINK;
+        case forms::ReaderRole::List:
+            return ROLE_SYSTEM_LIST;
+        case forms::ReaderRole::ListItem:
+            return ROLE_SYSTEM_LISTITEM;
     }
-    return roles.at(static_cast<std::size_t>(role));
+    return ROLE_SYSTEM_CLIENT;
 }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -87,11 +90,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         const AccessibleTarget target = targetOf_(window_);
-        if (self(child) == nullptr || roleOf(target) == 0) {
+        if (self(child) == nullptr) {
             return forward(&IAccessible::get_accRole, child, role);
         }
         role->vt = VT_I4;
-        role->lVal = roleOf(target);
+        role->lVal = msaaRole(forms::readerRole(*target.form, target.index));
         return S_OK;
     }
     // What is behind another control, or read with one, is invisible to a reader.
@@ -101,10 +104,13 @@ public:
         if (FAILED(result) || !isSelf(child) || state->vt != VT_I4 || target.form == nullptr) {
             return result;
         }
-        if (target.form->controls()[target.index].accessibleSelected()) {
+        // The system's object knows its window's focus, check mark and state; the core adds
+        // the selection it keeps and what a reader does not meet on its own.
+        const forms::ReaderStates states = forms::readerStates(*target.form, target.index, forms::noControl);
+        if (states.selected) {
             state->lVal |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED;
         }
-        if (!target.form->isHeardAlone(target.index)) {
+        if (!states.heard) {
             state->lVal |= STATE_SYSTEM_INVISIBLE;
         }
         return result;

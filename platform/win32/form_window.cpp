@@ -179,7 +179,7 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
     if (formWindow == nullptr || formWindow->window_ == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return formWindow->formMessage(message, wParam, lParam);
+    return formWindow->formMessage(window, message, wParam, lParam);
 }
 
 // Commands and colours from the form's own controls or those of its frames, and the system menu.
@@ -199,7 +199,7 @@ bool FormWindow::commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     return message == WM_SYSCOMMAND && windowMenuCommand(wParam);
 }
 
-LRESULT FormWindow::formMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormWindow::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (commandMessage(message, wParam, lParam, result)) {
         return result;
@@ -231,12 +231,11 @@ LRESULT FormWindow::formMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            break;
         default:
             break;
-    }
-    HWND window = window_;
-    if (message == WM_NCDESTROY) {
-        window_ = nullptr;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -68,7 +68,7 @@ private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void registerClass();
 
-    LRESULT formMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     HBRUSH controlColours(HDC context, HWND controlWindow);
     NativeControl* ownControl(HWND child) const;
