@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form.h"
+#include "keyboard.h"
 #include "platform_port.h"
 
 namespace pruhomat::forms {
@@ -40,29 +41,28 @@ private:
     std::size_t pressed_ = noControl;
 };
 
-// The first option button of its container, where the arrow keys' group of options begins.
-bool startsOptionGroup(const Form& form, std::size_t index);
+// What the session asks of the front-end's port when a form is unloaded.
+class WindowEnds {
+public:
+    // The main window's form was unloaded, and every window hidden: the program ends.
+    virtual void endProgram() = 0;
+    // A dialog's form was unloaded: its modal loop is to end.
+    virtual void dialogUnloaded(FormView& view) = 0;
 
-// What became of a key: whether anything took it, and the control to take the keyboard next
-// (noControl to leave it where it is).
-struct KeyOutcome {
-    bool handled = false;
-    std::size_t focus = noControl;
+protected:
+    ~WindowEnds() = default;
 };
-
-// The stop Tab, or Shift+Tab, moves the keyboard to; noControl where the form has none.
-std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards);
-
-// The buttons Enter and Esc press; noControl where the form has none.
-std::size_t defaultButton(const Form& form);
-std::size_t cancelButton(const Form& form);
 
 // The open windows of the program, the main window first, and what every front-end decides
 // alike about them: which window shows a form, bringing them all up to date after an event,
-// what unloading a form means, and what Enter, Esc and the close box press. A front-end
-// derives its port from it and adds only what its toolkit does.
-class Session : public PlatformPort {
+// what unloading a form means, and what Enter, Esc and the close box press. A front-end's port
+// holds one and hands it the unloading of forms.
+class Session {
 public:
+    explicit Session(WindowEnds& ends) : ends_(ends) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
     void opened(FormView& view);
     void closed(FormView& view);
 
@@ -82,11 +82,9 @@ public:
     bool pressCancel(FormView& view);
     // The close box acts as the cancel button where there is one, and unloads the form elsewhere.
     void closeBox(FormView& view);
-    // A key pressed while focused has the keyboard. The form's own keys come first; then Tab
-    // along the tab order, the arrows within a group of options, Space and Enter on a frame and
-    // Enter on a push button as a click, Enter and Esc on the default and cancel buttons, and
-    // the Menu key or Shift+F10; Up and Down step through a combo box's items. Every window is
-    // brought up to date.
+    // A key pressed while focused has the keyboard: the form's own keys first, then the keys
+    // every window shares (keyboard.h), Shift+F10 as the Menu key. Every window is brought up
+    // to date.
     KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyInput& key);
     // The form's context menu, to open at a point of the window's client area (twips).
     void contextMenu(FormView& view, int x = 0, int y = 0);
@@ -101,23 +99,18 @@ public:
     };
     const MenuPlace& menuPlace() const { return menuPlace_; }
 
-    void unload(Form& form) override;
-    WindowHandle windowHandle(const Control& control) override;
-
-protected:
-    // The main window's form was unloaded, and every window hidden: the program ends.
-    virtual void endProgram() = 0;
-    // A dialog's form was unloaded: its modal loop is to end.
-    virtual void dialogUnloaded(FormView& view) = 0;
+    // The port's unloading of a form and the native handle of a control, as every front-end
+    // answers them.
+    void unload(Form& form);
+    WindowHandle windowHandle(const Control& control);
 
 private:
     FormView* viewOf(const Form& form) const;
     bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
     void syncAll();
     bool press(FormView& view, std::size_t button);
-    KeyOutcome commonKey(FormView& view, std::size_t focused, const KeyInput& key);
-    KeyOutcome pressKey(FormView& view, std::size_t focused, ControlKind kind, Key key);
 
+    WindowEnds& ends_;
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;
     MenuPlace menuPlace_;

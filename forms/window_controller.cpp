@@ -113,14 +113,13 @@ std::size_t WindowController::pointerReleased(int x, int y) {
     return pointer_.release(form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y)));
 }
 
-void WindowController::click(std::size_t index) {
-    if (index != noControl) {
-        session_.click(*this, index);
+void WindowController::click(std::size_t index, KeyboardFollows follows) {
+    if (index == noControl) {
+        return;
     }
-}
-
-void WindowController::clicked(std::size_t index) {
-    focusMovedTo(index);
+    if (follows == KeyboardFollows::Yes) {
+        focusMovedTo(index);
+    }
     session_.click(*this, index);
 }
 

@@ -74,13 +74,14 @@ public:
     bool pointerPressed(int x, int y);
     // The release: the control it clicks, where it is over the control pressed, else noControl.
     std::size_t pointerReleased(int x, int y);
-    // A click on a control as the pointer makes it, then every window brought up to date;
-    // noControl clicks nothing.
-    void click(std::size_t index);
+    // A click on a control, then every window brought up to date; noControl clicks nothing.
+    // The keyboard follows a click on a control the toolkit handles itself (a button takes the
+    // focus), not one the pointer makes on a label, picture or frame.
+    enum class KeyboardFollows : bool { No, Yes };
+    void click(std::size_t index, KeyboardFollows follows);
     void pointerLost() { pointer_.cancel(); }
     bool pointerHeld() const { return pointer_.active(); }
-    // What the user did to a control the toolkit handles itself, the window brought up to date.
-    void clicked(std::size_t index);
+    // What the user typed or chose in a control the toolkit handles itself.
     void edited(std::size_t index, std::string_view text);
     void chosen(std::size_t index, int item);
     // The right button: a context menu at the point.

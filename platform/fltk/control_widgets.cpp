@@ -179,7 +179,7 @@ void reportUserEvent(Fl_Widget& widget, const Control& control, forms::WindowCon
     } else {
         // FLTK has already toggled the button; the form decides its value.
         static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
-        controller.clicked(index);
+        controller.click(index, forms::WindowController::KeyboardFollows::Yes);
     }
 }
 

@@ -29,7 +29,7 @@ Rgb faceColour() {
 FltkPort::FltkPort(forms::PixelScale scale) : scale_(scale), images_(scale.dpi(), faceColour()) {}
 
 std::unique_ptr<FormWindow> FltkPort::createWindow(forms::Form& form) {
-    auto window = std::make_unique<FormWindow>(form, scale_, images_, *this);
+    auto window = std::make_unique<FormWindow>(form, scale_, images_, session_);
     const Fl_RGB_Image* icons[] = {images_.icon(windowIconSizes[0]), images_.icon(windowIconSizes[1])};
     window->icons(icons, 2);
     window->callback(onCloseBox, this);
@@ -69,7 +69,7 @@ int FltkPort::popupMenu(std::span<const forms::MenuItem> items) {
     }
     menu.push_back(Fl_Menu_Item{});
     // Every window here has the one scale.
-    const MenuPlace& place = menuPlace();
+    const forms::Session::MenuPlace& place = session_.menuPlace();
     const Fl_Menu_Item* chosen = menu.front().popup(scale_.pixels(place.x), scale_.pixels(place.y));
     return chosen == nullptr ? forms::noMenuItem : static_cast<int>(chosen - menu.data());
 }
@@ -104,7 +104,7 @@ void FltkPort::showModal(forms::Form& form) {
 }
 
 void FltkPort::onCloseBox(Fl_Widget* widget, void* port) {
-    static_cast<FltkPort*>(port)->closeBox(static_cast<FormWindow*>(widget)->controller());
+    static_cast<FltkPort*>(port)->session_.closeBox(static_cast<FormWindow*>(widget)->controller());
 }
 
 }  // namespace pruhomat::fltk

@@ -10,7 +10,7 @@
 namespace pruhomat::fltk {
 
 // The platform as FLTK gives it: native windows for forms, fl_message, xdg-open.
-class FltkPort final : public forms::Session {
+class FltkPort final : public forms::PlatformPort, private forms::WindowEnds {
 public:
     using Window = FormWindow;
 
@@ -30,15 +30,19 @@ public:
     void openLink(forms::WindowHandle owner, std::string_view target) override;
     void showModal(forms::Form& form) override;
 
-protected:
+    // Unloading is the session's: the main window's form ends the program, a dialog's its loop.
+    void unload(forms::Form& form) override { session_.unload(form); }
+    forms::WindowHandle windowHandle(const forms::Control& control) override { return session_.windowHandle(control); }
+
+private:
     // Every window is hidden by then, which ends FLTK's loop.
     void endProgram() override {}
     void dialogUnloaded(forms::FormView& view) override { view.hide(); }
 
-private:
     std::unique_ptr<FormWindow> createWindow(forms::Form& form);
     static void onCloseBox(Fl_Widget* window, void* port);
 
+    forms::Session session_{*this};
     forms::PixelScale scale_;
     ImageCache images_;
     const FormWindow* mainWindow_ = nullptr;

@@ -126,7 +126,7 @@ ReaderBox FormReader::box(std::size_t index) {
 
 bool FormReader::clickable(std::size_t index) { return forms::readerClickable(window_.form().controls().at(front(index))); }
 
-void FormReader::click(std::size_t index) { window_.controller().click(front(index)); }
+void FormReader::click(std::size_t index) { window_.controller().click(front(index), forms::WindowController::KeyboardFollows::No); }
 
 std::size_t FormReader::focus() {
     const std::size_t focused = forms::readerFocus(window_.form(), window_.controller().focused());

@@ -176,7 +176,8 @@ bool FormWindow::pointerEvent(int event) {
         return false;
     }
     if (event == FL_RELEASE) {
-        controller_.click(controller_.pointerReleased(Fl::event_x(), Fl::event_y()));
+        controller_.click(controller_.pointerReleased(Fl::event_x(), Fl::event_y()),
+                          forms::WindowController::KeyboardFollows::No);
     }
     return true;
 }

@@ -21,7 +21,7 @@ void dispatch(MSG& message, FormWindow& window) {
 }  // namespace
 
 std::unique_ptr<FormWindow> Win32Port::openMainWindow(forms::Form& form) {
-    auto window = std::make_unique<FormWindow>(form, pictures_, nullptr, *this);
+    auto window = std::make_unique<FormWindow>(form, pictures_, nullptr, session_);
     mainWindow_ = window->handle();
     window->showPlaced();
     return window;
@@ -59,7 +59,7 @@ int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {
     for (std::size_t index = 0; index < items.size(); ++index) {
         AppendMenuW(menu, MF_STRING, index + 1, menuText(items[index]).c_str());
     }
-    const MenuPlace& place = menuPlace();
+    const forms::Session::MenuPlace& place = session_.menuPlace();
     HWND window = reinterpret_cast<HWND>(place.view->handleOf(forms::noControl));
     const forms::PixelScale scale(static_cast<int>(windowDpi(window)));
     POINT at{scale.pixels(place.x), scale.pixels(place.y)};
@@ -84,11 +84,11 @@ void Win32Port::openLink(forms::WindowHandle owner, std::string_view target) {
 void Win32Port::showModal(forms::Form& form) {
     HWND owner = mainWindow_;
     HWND focused = GetFocus();
-    auto dialog = std::make_unique<FormWindow>(form, pictures_, owner, *this);
+    auto dialog = std::make_unique<FormWindow>(form, pictures_, owner, session_);
     EnableWindow(owner, FALSE);
     dialog->showPlaced();
     MSG message{};
-    while (isOpen(dialog->controller())) {
+    while (session_.isOpen(dialog->controller())) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;

@@ -11,7 +11,7 @@
 namespace pruhomat::win32 {
 
 // The platform as the Windows API gives it: windows for forms, MessageBoxW, ShellExecuteA.
-class Win32Port final : public forms::Session {
+class Win32Port final : public forms::PlatformPort, private forms::WindowEnds {
 public:
     using Window = FormWindow;
 
@@ -30,12 +30,16 @@ public:
     // The message loop, until the main window's form is unloaded.
     int run(FormWindow& mainWindow);
 
-protected:
+    // Unloading is the session's: the main window's form ends the program, a dialog's its loop.
+    void unload(forms::Form& form) override { session_.unload(form); }
+    forms::WindowHandle windowHandle(const forms::Control& control) override { return session_.windowHandle(control); }
+
+private:
     void endProgram() override { PostQuitMessage(0); }
     // The modal loop sees the dialog unloaded and ends; the dialog goes once its owner is enabled.
     void dialogUnloaded(forms::FormView&) override {}
 
-private:
+    forms::Session session_{*this};
     Pictures pictures_;
     HWND mainWindow_ = nullptr;
 };

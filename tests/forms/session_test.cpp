@@ -31,17 +31,19 @@ private:
     Form& form_;
 };
 
-class RecordedSession final : public Session {
+class RecordedEnds final : public WindowEnds {
 public:
-    void messageBox(std::string_view, std::string_view, MessageKind) override {}
-    void openLink(WindowHandle, std::string_view) override {}
-    void showModal(Form&) override {}
-    void copyText(std::string_view) override {}
-    int popupMenu(std::span<const MenuItem>) override { return noMenuItem; }
-
-protected:
     void endProgram() override { calls.emplace_back("end"); }
     void dialogUnloaded(FormView& view) override { calls.push_back("dialog unloaded " + view.form().looks().name); }
+};
+
+// A session whose port records how forms end.
+class RecordedSession final : public Session {
+public:
+    RecordedSession() : Session(ends_) {}
+
+private:
+    RecordedEnds ends_;
 };
 
 constexpr std::array<LayoutRow, 1> mainLayout{commandButton("go", "Go", {0, 0, 500, 300})};
@@ -216,10 +218,10 @@ TEST(WindowController, OpensOnTheFirstStopWithItsMarkHiddenUntilAKey) {
 TEST(WindowController, ClicksByTheFormsHitTestAndLeavesButtonsToTheToolkit) {
     Window window;
     EXPECT_TRUE(window.controller.pointerPressed(30, 30));
-    window.controller.click(window.controller.pointerReleased(59, 59));
+    window.controller.click(window.controller.pointerReleased(59, 59), WindowController::KeyboardFollows::No);
     EXPECT_EQ(window.swatchClicks, 1);
     EXPECT_TRUE(window.controller.pointerPressed(30, 30));
-    window.controller.click(window.controller.pointerReleased(100, 100));
+    window.controller.click(window.controller.pointerReleased(100, 100), WindowController::KeyboardFollows::No);
     EXPECT_EQ(window.swatchClicks, 1) << "released off the swatch";
     EXPECT_FALSE(window.controller.pointerPressed(30, 210)) << "the button takes the pointer itself";
 }

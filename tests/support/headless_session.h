@@ -30,8 +30,10 @@ private:
 // The session the front-ends share, with every call of the platform recorded in `calls`, so
 // that keys can be sent as a front-end sends them. A modal form gets a view of its own while
 // whileModal acts in it.
-class HeadlessSession final : public forms::Session {
+class HeadlessSession final : public forms::PlatformPort, private forms::WindowEnds, public forms::Session {
 public:
+    HeadlessSession() : forms::Session(static_cast<forms::WindowEnds&>(*this)) {}
+
     void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override {
         calls.messageBox(prompt, title, kind);
     }
@@ -47,13 +49,14 @@ public:
         calls.unload(form);
         Session::unload(form);
     }
+    forms::WindowHandle windowHandle(const forms::Control& control) override { return Session::windowHandle(control); }
     void copyText(std::string_view text) override { calls.copyText(text); }
     int popupMenu(std::span<const forms::MenuItem> items) override { return calls.popupMenu(items); }
 
     RecordingPort calls;
     std::function<void(HeadlessView&)> whileModal;
 
-protected:
+private:
     void endProgram() override {}
     void dialogUnloaded(forms::FormView&) override {}
 };

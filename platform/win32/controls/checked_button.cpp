@@ -15,7 +15,7 @@ void CheckedButton::created() { showValue(); }
 
 void CheckedButton::notified(WORD notification) {
     if (notification == BN_CLICKED) {
-        window().controller().clicked(index());
+        window().controller().click(index(), forms::WindowController::KeyboardFollows::Yes);
     }
 }
 

@@ -173,7 +173,7 @@ bool NativeControl::pointerMessage(UINT message, LPARAM lParam) {
             // The capture goes before the handler runs, which may open a dialog.
             const std::size_t clicked = controller.pointerReleased(at.x, at.y);
             ReleaseCapture();
-            controller.click(clicked);
+            controller.click(clicked, forms::WindowController::KeyboardFollows::No);
             return true;
         }
         case WM_CAPTURECHANGED:

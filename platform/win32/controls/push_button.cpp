@@ -10,7 +10,7 @@ NativeControl::WindowClass PushButton::windowClass() const {
 
 void PushButton::notified(WORD notification) {
     if (notification == BN_CLICKED) {
-        window().controller().clicked(index());
+        window().controller().click(index(), forms::WindowController::KeyboardFollows::Yes);
     }
 }
 
