@@ -103,6 +103,33 @@ Fl_Widget* createInput(const Control& control, const Rect& box, ImageCache&) {
     return input;
 }
 
+Fl_Widget* createFrame(const Control&, const Rect& box, ImageCache&) {
+    return new FrameGroup(box.left, box.top, box.width, box.height);
+}
+
+Fl_Widget* createPicture(const Control& control, const Rect& box, ImageCache& images) {
+    return new PictureBox(box.left, box.top, box.width, box.height, images, control.picture,
+                          control.border == forms::Border::FixedSingle);
+}
+
+Fl_Widget* createButton(const Control&, const Rect& box, ImageCache&) {
+    return new Fl_Button(box.left, box.top, box.width, box.height);
+}
+
+void reportTyping(Fl_Widget& widget, const Control&, forms::WindowController& controller, std::size_t index) {
+    controller.edited(index, static_cast<Fl_Input&>(widget).value());
+}
+
+void reportChoice(Fl_Widget& widget, const Control&, forms::WindowController& controller, std::size_t index) {
+    controller.chosen(index, static_cast<Fl_Choice&>(widget).value());
+}
+
+// FLTK has already toggled the button; the form decides its value.
+void reportClick(Fl_Widget& widget, const Control& control, forms::WindowController& controller, std::size_t index) {
+    static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
+    controller.click(index, forms::WindowController::KeyboardFollows::Yes);
+}
+
 Fl_Widget* createChoice(const Control& control, const Rect& box, ImageCache&) {
     auto* choice = new Fl_Choice(box.left, box.top, box.width, box.height);
     for (const std::string& item : control.items) {
@@ -114,31 +141,10 @@ Fl_Widget* createChoice(const Control& control, const Rect& box, ImageCache&) {
 
 }  // namespace
 
-const std::array<WidgetKind, 8> widgetKinds{{
-    {[](const Control&, const Rect& box, ImageCache&) -> Fl_Widget* {
-         return new FrameGroup(box.left, box.top, box.width, box.height);
-     },
-     applyCommon},
-    {createLabel, applyCommon},
-    {[](const Control& control, const Rect& box, ImageCache& images) -> Fl_Widget* {
-         return new PictureBox(box.left, box.top, box.width, box.height, images, control.picture,
-                               control.border == forms::Border::FixedSingle);
-     },
-     applyCommon},
-    {[](const Control&, const Rect& box, ImageCache&) -> Fl_Widget* {
-         return new Fl_Button(box.left, box.top, box.width, box.height);
-     },
-     applyButton},
-    {createToggle<Fl_Round_Button>, applyButton},
-    {createToggle<Fl_Check_Button>, applyButton},
-    {createInput, applyInput},
-    {createChoice, applyChoice},
-}};
-
 const forms::FaceProbe& faces = fltkFaces;
 
 void applyCommonLooks(Fl_Widget& widget, const Control& control) {
-    if (control.kind() != forms::ControlKind::PictureBox && !control.isInputField()) {
+    if (!control.isInputField() && !control.caption().empty()) {
         widget.copy_label(flCaption(control.caption()).c_str());
     }
     widget.labelcolor(toFlColor(control.foreground));
@@ -170,17 +176,26 @@ void selectAllOnFocus(Fl_Widget& widget) {
     }
 }
 
-void reportUserEvent(Fl_Widget& widget, const Control& control, forms::WindowController& controller,
-                     std::size_t index) {
-    if (control.kind() == forms::ControlKind::TextBox) {
-        controller.edited(index, static_cast<Fl_Input&>(widget).value());
-    } else if (control.kind() == forms::ControlKind::ComboBox) {
-        controller.chosen(index, static_cast<Fl_Choice&>(widget).value());
-    } else {
-        // FLTK has already toggled the button; the form decides its value.
-        static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
-        controller.click(index, forms::WindowController::KeyboardFollows::Yes);
+WidgetKind widgetKindOf(forms::ControlKind kind) {
+    switch (kind) {
+        case forms::ControlKind::Frame:
+            return {createFrame, applyCommon, nullptr, true};
+        case forms::ControlKind::Label:
+            return {createLabel, applyCommon, nullptr, false};
+        case forms::ControlKind::PictureBox:
+            return {createPicture, applyCommon, nullptr, false};
+        case forms::ControlKind::CommandButton:
+            return {createButton, applyButton, reportClick, false};
+        case forms::ControlKind::OptionButton:
+            return {createToggle<Fl_Round_Button>, applyButton, reportClick, false};
+        case forms::ControlKind::CheckBox:
+            return {createToggle<Fl_Check_Button>, applyButton, reportClick, false};
+        case forms::ControlKind::TextBox:
+            return {createInput, applyInput, reportTyping, false};
+        case forms::ControlKind::ComboBox:
+            return {createChoice, applyChoice, reportChoice, false};
     }
+    return {createLabel, applyCommon, nullptr, false};
 }
 
 }  // namespace pruhomat::fltk

@@ -12,15 +12,21 @@
 
 namespace pruhomat::fltk {
 
-// How one kind of control is an FLTK widget: made at its pixel box, and its changed properties
-// applied.
+// How one kind of control is an FLTK widget: made at its pixel box, its changed properties
+// applied, and what the user did to it told to the controller (null for a widget whose clicks
+// the window's own pointer handling makes).
 struct WidgetKind {
     Fl_Widget* (*create)(const forms::Control& control, const forms::Rect& box, ImageCache& images);
     void (*apply)(Fl_Widget& widget, const forms::Control& control, std::uint8_t changed);
+    void (*report)(Fl_Widget& widget, const forms::Control& control, forms::WindowController& controller,
+                   std::size_t index);
+    // A frame that has the keyboard keeps FLTK's focus on the window and draws its own mark.
+    bool focusStaysOnWindow;
 };
 
-// By forms::ControlKind.
-extern const std::array<WidgetKind, 8> widgetKinds;
+// The one place that chooses a widget by the kind of control: a new kind without a case fails
+// to build.
+WidgetKind widgetKindOf(forms::ControlKind kind);
 
 // The faces as FLTK has them: Liberation Sans, which draws every letter the program shows.
 extern const forms::FaceProbe& faces;
@@ -31,8 +37,5 @@ void applyCommonLooks(Fl_Widget& widget, const forms::Control& control);
 void applyTextFont(Fl_Widget& widget, int pixels);
 // An edit field reached by the keyboard has its whole text selected, so that typing replaces it.
 void selectAllOnFocus(Fl_Widget& widget);
-// A widget's callback: what the user typed, chose or clicked, told to the controller.
-void reportUserEvent(Fl_Widget& widget, const forms::Control& control, forms::WindowController& controller,
-                     std::size_t index);
 
 }  // namespace pruhomat::fltk

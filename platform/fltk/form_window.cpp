@@ -68,10 +68,10 @@ Fl_Widget* FormWindow::createWidget(std::size_t index) {
     const forms::Control& control = form().controls()[index];
     const forms::Rect box = controller_.pixelBox(index, false, images_.width(control.picture),
                                                  images_.height(control.picture));
-    Fl_Widget* widget = widgetKinds[static_cast<std::size_t>(control.kind())].create(control, box, images_);
+    Fl_Widget* widget = widgetKindOf(control.kind()).create(control, box, images_);
     adapters_[index] = {this, index};
     widget->user_data(&adapters_[index]);
-    if (forms::takesPointerItself(control.kind())) {
+    if (widgetKindOf(control.kind()).report != nullptr) {
         widget->callback(onWidgetCallback, &adapters_[index]);
     }
     applyFont(*widget, control);
@@ -89,7 +89,7 @@ void FormWindow::applyFont(Fl_Widget& widget, const forms::Control& control) {
 void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
     const forms::Control& control = form().controls()[index];
     Fl_Widget& widget = *widgets_[index];
-    widgetKinds[static_cast<std::size_t>(control.kind())].apply(widget, control, changed);
+    widgetKindOf(control.kind()).apply(widget, control, changed);
     reader_.changed(index, changed);
     if (changed & forms::LeftProperty) {
         if (widget.parent() != nullptr) {
@@ -106,7 +106,7 @@ void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
 }
 
 void FormWindow::focusNative(std::size_t index) {
-    if (form().controls()[index].kind() == forms::ControlKind::Frame) {
+    if (widgetKindOf(form().controls()[index].kind()).focusStaysOnWindow) {
         Fl::focus(this);
     } else {
         widgets_[index]->take_focus();
@@ -157,7 +157,7 @@ int FormWindow::handleEvent(int event) {
         case FL_FOCUS:
             // FLTK gives a window that has the focus itself to its first widget; a frame keeps it.
             if (controller_.focused() != forms::noControl &&
-                form().controls()[controller_.focused()].kind() == forms::ControlKind::Frame) {
+                widgetKindOf(form().controls()[controller_.focused()].kind()).focusStaysOnWindow) {
                 return 1;
             }
             break;
@@ -195,7 +195,7 @@ void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {
     const auto& adapter = *static_cast<const Adapter*>(data);
     FormWindow& window = *adapter.window;
     const forms::Control& control = window.form().controls()[adapter.index];
-    reportUserEvent(*widget, control, window.controller_, adapter.index);
+    widgetKindOf(control.kind()).report(*widget, control, window.controller_, adapter.index);
 }
 
 }  // namespace pruhomat::fltk
