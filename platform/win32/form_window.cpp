@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <array>
-#include <variant>
 
 #include "dpi.h"
 #include "images.h"
@@ -13,22 +11,6 @@ namespace pruhomat::win32 {
 namespace {
 
 constexpr wchar_t formClass[] = L"PruhomatForm";
-
-int systemColour(forms::SystemColour colour) {
-    switch (colour) {
-        case forms::SystemColour::ButtonFace:
-            return COLOR_BTNFACE;
-        case forms::SystemColour::Window:
-            return COLOR_WINDOW;
-        case forms::SystemColour::WindowText:
-            return COLOR_WINDOWTEXT;
-        case forms::SystemColour::Highlight:
-            return COLOR_HIGHLIGHT;
-        case forms::SystemColour::InactiveBorder:
-            return COLOR_INACTIVEBORDER;
-    }
-    return COLOR_BTNFACE;
-}
 
 }  // namespace
 
@@ -76,9 +58,6 @@ FormWindow::~FormWindow() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    for (const auto& [colour, brush] : brushes_) {
-        DeleteObject(brush);
-    }
 }
 
 forms::WindowHandle FormWindow::nativeHandle(std::size_t index) {
@@ -125,25 +104,6 @@ void FormWindow::applyGeometry() {
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         controls_[index]->place(pixelBox(index));
     }
-}
-
-COLORREF FormWindow::colourRef(const forms::Paint& paint) {
-    if (const auto* rgb = std::get_if<Rgb>(&paint)) {
-        return RGB(rgb->red, rgb->green, rgb->blue);
-    }
-    return GetSysColor(systemColour(std::get<forms::SystemColour>(paint)));
-}
-
-HBRUSH FormWindow::brushFor(const forms::Paint& paint) {
-    if (const auto* system = std::get_if<forms::SystemColour>(&paint)) {
-        return GetSysColorBrush(systemColour(*system));
-    }
-    const COLORREF colour = colourRef(paint);
-    auto found = brushes_.find(colour);
-    if (found == brushes_.end()) {
-        found = brushes_.emplace(colour, CreateSolidBrush(colour)).first;
-    }
-    return found->second;
 }
 
 void FormWindow::applyChange(std::size_t index, std::uint8_t changed) { controls_.at(index)->apply(changed); }
@@ -248,7 +208,7 @@ HBRUSH FormWindow::controlColours(HDC context, HWND controlWindow) {
     }
     SetTextColor(context, colourRef(control->control().foreground));
     SetBkColor(context, colourRef(control->control().background()));
-    return brushFor(control->control().background());
+    return brushes_.brushFor(control->control().background());
 }
 
 void FormWindow::dpiChanged(int dpi, const RECT& suggested) {

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 #include "accessible_control.h"
+#include "brushes.h"
 #include "controls/native_control.h"
 #include "form.h"
 #include "pictures.h"
@@ -54,8 +54,8 @@ public:
 
     // What the controls paint with: brushes kept while the window lives, the control's box in
     // pixels, and the part of a focused frame's mark that crosses a control.
-    HBRUSH brushFor(const forms::Paint& paint);
-    static COLORREF colourRef(const forms::Paint& paint);
+    HBRUSH brushFor(const forms::Paint& paint) { return brushes_.brushFor(paint); }
+    static COLORREF colourRef(const forms::Paint& paint) { return Brushes::colourRef(paint); }
     forms::Rect pixelBox(std::size_t index) const;
     void drawFocusMark(HDC context, std::size_t index);
     // Over the frame's own surface and every child it crosses, so that it reads as one rectangle.
@@ -83,7 +83,7 @@ private:
     Pictures& pictures_;
     HWND window_ = nullptr;
     std::vector<std::unique_ptr<NativeControl>> controls_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    Brushes brushes_;
     Fonts fonts_;
     forms::WindowController controller_;
 };
