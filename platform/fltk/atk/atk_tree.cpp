@@ -19,12 +19,34 @@ G_DEFINE_TYPE_WITH_CODE(PruhomatAccessible, pruhomat_accessible, ATK_TYPE_OBJECT
                                     G_IMPLEMENT_INTERFACE(ATK_TYPE_SELECTION, initSelection)
                                         G_IMPLEMENT_INTERFACE(ATK_TYPE_WINDOW, initWindow))
 
-// The core's reader roles in ATK's words, in the order of forms::ReaderRole.
-constexpr std::array<AtkRole, 11> roles{
-    ATK_ROLE_PUSH_BUTTON, ATK_ROLE_CHECK_BOX, ATK_ROLE_RADIO_BUTTON, ATK_ROLE_ENTRY,
-    ATK_ROLE_COMBO_BOX,   ATK_ROLE_LABEL,     ATK_ROLE_IMAGE,        ATK_ROLE_PANEL,
-    ATK_ROLE_LINK,        ATK_ROLE_LIST,      ATK_ROLE_LIST_ITEM,
-};
+// The core's reader roles in ATK's words; a new role fails to build here.
+AtkRole atkRole(forms::ReaderRole role) {
+    switch (role) {
+        case forms::ReaderRole::PushButton:
+            return ATK_ROLE_PUSH_BUTTON;
+        case forms::ReaderRole::CheckBox:
+            return ATK_ROLE_CHECK_BOX;
+        case forms::ReaderRole::RadioButton:
+            return ATK_ROLE_RADIO_BUTTON;
+        case forms::ReaderRole::Text:
+            return ATK_ROLE_ENTRY;
+        case forms::ReaderRole::ComboBox:
+            return ATK_ROLE_COMBO_BOX;
+        case forms::ReaderRole::Label:
+            return ATK_ROLE_LABEL;
+        case forms::ReaderRole::Picture:
+            return ATK_ROLE_IMAGE;
+        case forms::ReaderRole::Grouping:
+            return ATK_ROLE_PANEL;
+        case forms::ReaderRole::Link:
+            return ATK_ROLE_LINK;
+        case forms::ReaderRole::List:
+            return ATK_ROLE_LIST;
+        case forms::ReaderRole::ListItem:
+            return ATK_ROLE_LIST_ITEM;
+    }
+    return ATK_ROLE_UNKNOWN;
+}
 
 std::vector<AtkObject*> childrenOf(PruhomatAccessible* node) {
     std::vector<AtkObject*> children;
@@ -214,7 +236,7 @@ AtkObject* AtkWindowTree::object(std::size_t index) {
     }
     AtkObject*& object = controls_.at(index);
     if (object == nullptr) {
-        const AtkRole role = roles.at(static_cast<std::size_t>(window_.role(index)));
+        const AtkRole role = atkRole(window_.role(index));
         object = newNode(this, index, Node::Control, role, window_.name(index));
     }
     return object;
