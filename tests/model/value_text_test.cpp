@@ -92,8 +92,10 @@ TEST(BandsForValue, PickTheBandCountByDigitsAndTolerance) {
     EXPECT_EQ(pruhomat::bandsFor(*pruhomat::readValue("0,1").value, 1)->count, BandCount::Four)
         << "five bands start at 1 Ω";
     EXPECT_EQ(pruhomat::bandsFor(*pruhomat::readValue("99M").value, 2)->count, BandCount::Four);
-    EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("0,47").value, 1) &&
-                 pruhomat::bandsFor(*pruhomat::readValue("0,47").value, 1)->count == BandCount::Five);
+    const auto belowOne = pruhomat::bandsFor(*pruhomat::readValue("0,47").value, 1);
+    ASSERT_TRUE(belowOne) << "0,47 Ω at 1 % takes four bands, five having no multiplier for it";
+    EXPECT_TRUE(belowOne->count == BandCount::Four && belowOne->state.num1 == 4 && belowOne->state.num2 == 7 &&
+                belowOne->state.num3 == -2 && belowOne->state.num5 == 1);
     EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("0,475").value, 1)) << "three digits below 1 Ω";
     EXPECT_FALSE(pruhomat::bandsFor(*pruhomat::readValue("4k7").value, 3)) << "no band carries 3 %";
 }

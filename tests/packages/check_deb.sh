@@ -13,9 +13,14 @@ if [ -n "$entry_report" ]; then
   echo "desktop-file-validate: $entry_report"
   exit 1
 fi
-metainfo_report=$(appstreamcli validate --no-net --no-color "$unpacked"/usr/share/metainfo/*.metainfo.xml 2>&1) || true
+# A missing or failing appstreamcli fails the check, and so does a report that says no success.
+metainfo_report=$(appstreamcli validate --no-net --no-color "$unpacked"/usr/share/metainfo/*.metainfo.xml 2>&1) || {
+  echo "$metainfo_report"
+  echo "appstreamcli failed"
+  exit 1
+}
 echo "$metainfo_report"
-if echo "$metainfo_report" | grep -q -E '^(E|W):|failed'; then
+if echo "$metainfo_report" | grep -q -E '^(E|W):|failed' || ! echo "$metainfo_report" | grep -q 'Validation was successful'; then
   exit 1
 fi
 echo "lintian, desktop-file-validate and appstreamcli passed"

@@ -1,3 +1,4 @@
+#include <array>
 #include "reference.h"
 
 #include <cstdio>
@@ -58,6 +59,15 @@ const Palette& palette(PaletteMode mode) {
         default:
             return digitPalette;
     }
+}
+
+Rgb bandDrawing(Colour colour) {
+    // In the order of Colour: black, brown, red, orange, yellow, green, blue, violet, grey,
+    // white, gold, silver.
+    constexpr std::array<Rgb, 12> drawn{{{0x00, 0x00, 0x00}, {0x7F, 0x3F, 0x00}, {0xFF, 0x00, 0x00}, {0xFF, 0x7F, 0x00},
+                                         {0xFF, 0xFF, 0x00}, {0x00, 0xBF, 0x00}, {0x00, 0x00, 0xFF}, {0xBF, 0x00, 0xBF},
+                                         {0x7F, 0x7F, 0x7F}, {0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xBF}, {0xFF, 0xFF, 0xFF}}};
+    return drawn.at(static_cast<std::size_t>(colour));
 }
 
 std::string hex(Rgb colour) {

@@ -23,6 +23,9 @@ const Palette& palette(PaletteMode mode);
 // "RRGGBB" in upper case.
 std::string hex(Rgb colour);
 
+// The colour a band of the drawing shows for a colour of the code, as published.
+Rgb bandDrawing(Colour colour);
+
 enum class UnitShown : std::uint8_t { Ohm, KiloOhm, MegaOhm };
 
 struct Value {

@@ -402,5 +402,9 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
     std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    // A name that selects no test is a mistake of the run, never a pass.
+    if (passed + failed == 0) {
+        std::printf("failure: no test selected by \"%.*s\"\n", static_cast<int>(filter.size()), filter.data());
+    }
+    return failed == 0 && passed > 0 ? 0 : 1;
 }

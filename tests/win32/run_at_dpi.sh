@@ -18,6 +18,12 @@ for attempt in 1 2; do
   echo "wineboot gave no answer within 60 s after the density change (attempt $attempt)"
   "$wineserver" -k 2>/dev/null || true
 done
+# A density change that never completed fails the run rather than testing at another density.
+if [ "$status" -ne 0 ]; then
+  echo "the change to $dpi dpi did not complete: wineboot ended with status $status"
+  "$wineserver" -k 2>/dev/null || true
+  exit 1
+fi
 status=0
 timeout 120 "$wine" "$@" || status=$?
 # Wine's server and desktop outlive the program; the next run gets a new X server, so it must

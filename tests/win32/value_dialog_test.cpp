@@ -67,9 +67,10 @@ WINDOW_TEST(TheValueDialogDrawsWhatIsTypedAndRefusesWhatCannotBeDrawn) {
     CHECK_EQ(driver.caption("presn"), std::string("5"));
     CHECK(checked(driver, "band4"));
     CHECK(waitUntil([&] {
-        return pixelsOfColour(driver.handleOf("p14"), pruhomat::ColourCode::info(pruhomat::Colour::Yellow).band) > 20 &&
-               pixelsOfColour(driver.handleOf("p27"), pruhomat::ColourCode::info(pruhomat::Colour::Violet).band) > 20 &&
-               pixelsOfColour(driver.handleOf("p32"), pruhomat::ColourCode::info(pruhomat::Colour::Red).band) > 20;
+        // Yellow, violet and red as the colour code draws them.
+        return pixelsOfColour(driver.handleOf("p14"), {0xFF, 0xFF, 0x00}) > 20 &&
+               pixelsOfColour(driver.handleOf("p27"), {0xBF, 0x00, 0xBF}) > 20 &&
+               pixelsOfColour(driver.handleOf("p32"), {0xFF, 0x00, 0x00}) > 20;
     }));
 
     // From the system menu, its last item; the text of the last OK comes back selected. The keys
