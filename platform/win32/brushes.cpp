@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include "gdi_objects.h"
+
 namespace pruhomat::win32 {
 namespace {
 
@@ -25,7 +27,7 @@ int systemColour(forms::SystemColour colour) {
 
 Brushes::~Brushes() {
     for (const auto& [colour, brush] : brushes_) {
-        DeleteObject(brush);
+        gdi::deleteObject(brush);
     }
 }
 
@@ -43,7 +45,7 @@ HBRUSH Brushes::brushFor(const forms::Paint& paint) {
     const COLORREF colour = colourRef(paint);
     auto found = brushes_.find(colour);
     if (found == brushes_.end()) {
-        found = brushes_.emplace(colour, CreateSolidBrush(colour)).first;
+        found = brushes_.emplace(colour, gdi::solidBrush(colour)).first;
     }
     return found->second;
 }

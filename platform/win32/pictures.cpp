@@ -6,6 +6,8 @@
 
 #include "images.h"
 
+#include "gdi_objects.h"
+
 namespace pruhomat::win32 {
 namespace {
 
@@ -19,7 +21,7 @@ HBITMAP createBitmap(const Image& image) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = gdi::dibSection(info, &bits);
     if (bitmap == nullptr) {
         return nullptr;
     }
@@ -35,14 +37,14 @@ HBITMAP createBitmap(const Image& image) {
 HICON createIcon(const Image& image) {
     HBITMAP colour = createBitmap(image);
     const std::vector<std::uint8_t> opaque(static_cast<std::size_t>((image.width + 15) / 16 * 2 * image.height), 0);
-    HBITMAP mask = CreateBitmap(image.width, image.height, 1, 1, opaque.data());
+    HBITMAP mask = gdi::bitmap(image.width, image.height, 1, 1, opaque.data());
     ICONINFO info{};
     info.fIcon = TRUE;
     info.hbmColor = colour;
     info.hbmMask = mask;
     HICON icon = CreateIconIndirect(&info);
-    DeleteObject(colour);
-    DeleteObject(mask);
+    gdi::deleteObject(colour);
+    gdi::deleteObject(mask);
     return icon;
 }
 
@@ -60,7 +62,7 @@ Pictures::~Pictures() {
 void Pictures::release() {
     for (HBITMAP& bitmap : bitmaps_) {
         if (bitmap != nullptr) {
-            DeleteObject(bitmap);
+            gdi::deleteObject(bitmap);
             bitmap = nullptr;
         }
     }

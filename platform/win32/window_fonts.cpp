@@ -5,6 +5,8 @@
 
 #include "text.h"
 
+#include "gdi_objects.h"
+
 namespace pruhomat::win32 {
 namespace {
 
@@ -52,12 +54,12 @@ std::string ownText(const forms::Control& control) {
 
 bool Fonts::draws(forms::Face face, std::string_view name, std::string_view text) const {
     const LOGFONTW looks = looksOf(face, name, probePixels, false, DEFAULT_CHARSET);
-    HFONT font = CreateFontIndirectW(&looks);
+    HFONT font = gdi::font(looks);
     // Line breaks and spaces have no glyph of their own in some faces.
     std::wstring letters = wide(text);
     std::erase_if(letters, [](wchar_t letter) { return letter <= L' '; });
     const bool drawn = drawsWith(font, face == forms::Face::Named ? looks.lfFaceName : nullptr, letters);
-    DeleteObject(font);
+    gdi::deleteObject(font);
     return drawn;
 }
 
@@ -70,14 +72,14 @@ HFONT Fonts::fontOf(const forms::FontChoice& choice) {
     auto found = fonts_.find(key);
     if (found == fonts_.end()) {
         const LOGFONTW looks = looksOf(choice.face, choice.name, choice.pixels, choice.bold, choice.charset);
-        found = fonts_.emplace(key, CreateFontIndirectW(&looks)).first;
+        found = fonts_.emplace(key, gdi::font(looks)).first;
     }
     return found->second;
 }
 
 void Fonts::release() {
     for (const auto& [looks, font] : fonts_) {
-        DeleteObject(font);
+        gdi::deleteObject(font);
     }
     fonts_.clear();
 }

@@ -2,6 +2,8 @@
 
 #include "form_window.h"
 
+#include "gdi_objects.h"
+
 namespace pruhomat::win32 {
 
 void Picture::paintContent(HDC context, const RECT&) {
@@ -11,13 +13,13 @@ void Picture::paintContent(HDC context, const RECT&) {
     if (bitmap == nullptr) {
         return;
     }
-    HDC memory = CreateCompatibleDC(context);
+    HDC memory = gdi::compatibleContext(context);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BITMAP size{};
     GetObjectW(bitmap, sizeof size, &size);
     BitBlt(context, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
-    DeleteDC(memory);
+    gdi::deleteContext(memory);
 }
 
 }  // namespace pruhomat::win32
