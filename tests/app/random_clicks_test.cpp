@@ -26,7 +26,7 @@ TEST(RandomClicks, KeepEveryRuleAfterEveryClick) {
             }
         };
         Form1 window(port, ",");
-        InvariantChecker checker(window, ",");
+        InvariantChecker checker(window, ",", &port);
         forms::Form& form = window.form();
 
         for (int step = 0; step < stepsPerSeed; ++step) {

@@ -67,7 +67,7 @@ public:
         : input_(input),
           decimalSeparator_(input.choice(2) == 0 ? "," : "."),  // Czech or English regional settings
           window_(session_, decimalSeparator_),
-          checker_(window_, decimalSeparator_) {
+          checker_(window_, decimalSeparator_, &session_.calls) {
         session_.whileModal = [this](testing::HeadlessView& dialog) { useDialog(dialog); };
     }
 

@@ -1,10 +1,13 @@
 #include "invariants.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <variant>
 
 #include "reference.h"
+#include "reference_markings.h"
 #include "reference_reading.h"
 
 namespace pruhomat::testing {
@@ -41,87 +44,208 @@ BandCount bandCountOf(const forms::Form& form) {
     return form.control("band4").value() ? BandCount::Four : BandCount::Five;
 }
 
-int bandMarked(const forms::Form& form) {
-    for (int band = 1; band <= 5; ++band) {
-        if (form.control("sipka" + std::to_string(band)).visible()) {
-            return band;
-        }
+// The bands the window draws for a value, worked out apart from the program: two digits and a
+// multiplier from silver to blue, or three and one from silver to yellow; five where three
+// digits or 1 % or 2 % ask for it and five can, else four. Band 4 of four is left as it was.
+struct DrawnBands {
+    bool four = false;
+    std::array<double, 5> values{};
+};
+
+std::optional<DrawnBands> windowBands(const TypedValue& value, Tolerance tolerance) {
+    if (!isOneOf(tolerance.hundredths, {100, 200, 500, 1000})) {
+        return std::nullopt;
     }
-    return 0;
+    const int digits = static_cast<int>(std::to_string(value.significant).size());
+    const auto inDigits = [&](int count) -> std::optional<DrawnBands> {
+        std::uint64_t scaled = value.significant;
+        for (int digit = digits; digit < count; ++digit) {
+            scaled *= 10;
+        }
+        const int exponent = value.exponent - (count - digits);
+        if (digits > count || exponent < -2 || exponent > (count == 2 ? 6 : 4)) {
+            return std::nullopt;
+        }
+        const double percent = tolerance.hundredths / 100.0;
+        return count == 2 ? DrawnBands{true, {double(scaled / 10), double(scaled % 10), double(exponent), 0, percent}}
+                          : DrawnBands{false, {double(scaled / 100), double(scaled / 10 % 10), double(scaled % 10),
+                                               double(exponent), percent}};
+    };
+    const bool preferFive = digits == 3 || tolerance.hundredths <= 200;
+    auto preferred = inDigits(preferFive ? 3 : 2);
+    return preferred ? preferred : inDigits(preferFive ? 2 : 3);
 }
 
-// The window's bands: 1, 2, 5 or 10 %, two digits and a multiplier from silver to blue, or
-// three and a multiplier from silver to yellow.
-bool windowDraws(const TypedValue& value, Tolerance tolerance) {
-    const bool windowTolerance = isOneOf(tolerance.hundredths, {100, 200, 500, 1000});
-    const int digits = value.digits();
-    const bool four = digits <= 2 && value.exponent - (2 - digits) >= -2 && value.exponent - (2 - digits) <= 6;
-    const bool five = digits <= 3 && value.exponent - (3 - digits) >= -2 && value.exponent - (3 - digits) <= 4;
-    return windowTolerance && (four || five);
+// The window's band colours as the preview names them: digits, multipliers, tolerances.
+std::string bandColours(const DrawnBands& bands) {
+    constexpr std::array<const char*, 10> digitNames{"černá", "hnědá",  "červená", "oranžová", "žlutá",
+                                                     "zelená", "modrá", "fialová", "šedá",     "bílá"};
+    const auto multiplier = [&](double exponent) {
+        return exponent == -2 ? std::string("stříbrná") : exponent == -1 ? "zlatá" : digitNames.at(std::size_t(exponent));
+    };
+    const double tolerance = bands.values[4];
+    std::string text = std::string(digitNames.at(std::size_t(bands.values[0]))) + ", " + digitNames.at(std::size_t(bands.values[1]));
+    text += ", " + (bands.four ? multiplier(bands.values[2]) : std::string(digitNames.at(std::size_t(bands.values[2]))) + ", " +
+                                                                   multiplier(bands.values[3]));
+    return text + ", " + (tolerance == 1 ? "hnědá" : tolerance == 2 ? "červená" : tolerance == 5 ? "zlatá" : "stříbrná");
 }
 
 std::array<double, 5> heldBy(const ResistorState& state) {
     return {double(state.num1), double(state.num2), state.num3, state.num4, double(state.num5)};
 }
 
+// A value whose three digits are an E96 entry is named in a series line with E96; one in no
+// series has its nearest E24 and E96 values.
+void checkSeriesLine(const forms::Form& dialog, const TypedValue& value, std::vector<std::string>& failures) {
+    std::vector<std::string> lines;
+    for (int line = 1; line <= 9; ++line) {
+        const forms::Control& shown = dialog.control("lblPreview" + std::to_string(line));
+        if (shown.visible()) {
+            lines.push_back(shown.caption());
+        }
+    }
+    std::string digits = std::to_string(value.significant);
+    digits.resize(3, '0');
+    const bool inE96 = value.significant < 1000 && std::ranges::count(reference::e96, std::stoi(digits)) == 1;
+    const auto series = std::ranges::find_if(lines, [](const std::string& line) { return line.starts_with("řad"); });
+    const auto has = [&lines](std::string_view start) {
+        return std::ranges::any_of(lines, [start](const std::string& line) { return line.starts_with(start); });
+    };
+    const bool named = series != lines.end() && series->find("E96") != std::string::npos;
+    if (named != inE96 || (series == lines.end() && !(has("nejbližší E24:") && has("nejbližší E96:")))) {
+        failures.push_back("the series of " + std::to_string(value.significant) + "e" + std::to_string(value.exponent) +
+                           " are not told");
+    }
+}
+
 }  // namespace
 
-InvariantChecker::InvariantChecker(Form1& window, std::string decimalSeparator)
-    : window_(window), decimalSeparator_(std::move(decimalSeparator)) {
+InvariantChecker::InvariantChecker(Form1& window, std::string decimalSeparator, const RecordingPort* calls)
+    : window_(window), decimalSeparator_(std::move(decimalSeparator)), calls_(calls) {
     for (std::size_t row = 0; row < 10; ++row) {
         forms::Control& swatch = window_.form().control("b" + std::to_string(row));
         swatch.onClick = [this, row, handler = swatch.onClick] {
             entering(row);
             handler();
+            advancing();
         };
     }
     watch("band4", &InvariantChecker::fourBandsChosen);
     watch("band5", &InvariantChecker::fiveBandsChosen);
     watch("prog", &InvariantChecker::resultFormed);
+    watch("automat", &InvariantChecker::automaticToggled);
+    watchBandPictures();
+    watchKeys();
 }
 
 void InvariantChecker::watch(std::string_view name, void (InvariantChecker::*before)()) {
     forms::Control& control = window_.form().control(name);
     control.onClick = [this, before, handler = control.onClick] {
         (this->*before)();
-        handler();
+        if (handler) {
+            handler();
+        }
     };
 }
 
-// Black in band 1 is refused; a row the band's palette lacks enters nothing.
-void InvariantChecker::entering(std::size_t row) {
-    const forms::Form& form = window_.form();
-    const int band = bandMarked(form);
-    const bool four = bandCountOf(form) == BandCount::Four;
-    const PaletteMode mode = band == 5                ? PaletteMode::Tolerance
-                             : band == 4              ? PaletteMode::Exponent5Band
-                             : band == 3 && four      ? PaletteMode::Exponent4Band
-                                                      : PaletteMode::Digit;
-    const std::string& entry = reference::palette(mode)[row];
-    if (band != 0 && !(band == 1 && row == 0) && !entry.empty()) {
-        const std::size_t valueStart = entry.find(' ') + 1;
-        entered_[band - 1] = std::stod(entry.substr(valueStart, entry.find(' ', valueStart) - valueStart));
-    }
-    // Past the last band the automatic advance shows the result.
-    if (band == 5 && form.control("automat").value()) {
-        resultFormed();
+// A click on any picture of a band's stack makes that band current: p1.. to p4.., pp.. for 5.
+void InvariantChecker::watchBandPictures() {
+    forms::Form& form = window_.form();
+    for (std::size_t index = 0; index < form.controls().size(); ++index) {
+        forms::Control& control = form.at(index);
+        const std::string& name = control.name();
+        const bool bandPicture = name.size() >= 3 && name[0] == 'p' && (name[1] == 'p' || (name[1] >= '1' && name[1] <= '4'));
+        if (bandPicture && control.onClick) {
+            const auto band = static_cast<std::uint8_t>(name[1] == 'p' ? 5 : name[1] - '0');
+            control.onClick = [this, band, handler = control.onClick] {
+                band_ = band;
+                handler();
+            };
+        }
     }
 }
+
+// On the palette, Left and Right step through the bands, band 4 left out of four, and Home and
+// End go to the first and the last.
+void InvariantChecker::watchKeys() {
+    forms::Form& form = window_.form();
+    const std::size_t palette = form.indexOf("Paleta");
+    form.onKey = [this, palette, handler = form.onKey](std::size_t focused, const forms::KeyInput& key) {
+        if (!key.control && focused == palette) {
+            if (key.key == forms::Key::Right || key.key == forms::Key::Left) {
+                stepBand(key.key == forms::Key::Right);
+            } else if (key.key == forms::Key::Home || key.key == forms::Key::End) {
+                band_ = key.key == forms::Key::Home ? 1 : 5;
+            }
+        }
+        return handler(focused, key);
+    };
+}
+
+void InvariantChecker::stepBand(bool forwards) {
+    if (band_ == 0) {
+        band_ = forwards ? 1 : 5;
+        return;
+    }
+    int band = std::clamp(band_ + (forwards ? 1 : -1), 1, 5);
+    if (fourBands_ && band == 4) {
+        band += forwards ? 1 : -1;
+    }
+    band_ = static_cast<std::uint8_t>(band);
+}
+
+// Black in band 1 is refused with a message box; a row the band's palette lacks enters nothing.
+void InvariantChecker::entering(std::size_t row) {
+    const PaletteMode mode = band_ == 5                      ? PaletteMode::Tolerance
+                             : band_ == 4                    ? PaletteMode::Exponent5Band
+                             : band_ == 3 && fourBands_      ? PaletteMode::Exponent4Band
+                                                             : PaletteMode::Digit;
+    const std::string& entry = reference::palette(mode)[row];
+    if (band_ == 1 && row == 0) {
+        ++boxesExpected_;
+        band_ = automatic_ ? 0 : band_;
+    } else if (band_ != 0 && !entry.empty()) {
+        const std::size_t valueStart = entry.find(' ') + 1;
+        entered_[band_ - 1] = std::stod(entry.substr(valueStart, entry.find(' ', valueStart) - valueStart));
+    }
+}
+
+// With the automatic advance the next band becomes current, past band 3 of four to band 5, and
+// past band 5 the result shows and band 1 is current again.
+void InvariantChecker::advancing() {
+    if (!automatic_) {
+        return;
+    }
+    band_ = static_cast<std::uint8_t>(band_ + (fourBands_ && band_ == 3 ? 2 : 1));
+    if (band_ == 6) {
+        resultFormed();
+        band_ = 1;
+    }
+}
+
+void InvariantChecker::automaticToggled() { automatic_ = !automatic_; }
 
 // Grey, white and violet are no four-band multipliers: the third band turns silver.
 void InvariantChecker::fourBandsChosen() {
     if (entered_[2] >= 7) {
         entered_[2] = -2;
     }
+    fourBands_ = true;
+    band_ = 0;
 }
 
-void InvariantChecker::fiveBandsChosen() { entered_[3] = -2; }
+void InvariantChecker::fiveBandsChosen() {
+    entered_[3] = -2;
+    fourBands_ = false;
+    band_ = 0;
+}
 
-// A silver third band of five reads as white from the result on.
+// A silver third band of five reads as white from the result on; no band is current.
 void InvariantChecker::resultFormed() {
-    if (bandCountOf(window_.form()) == BandCount::Five && entered_[2] == -2) {
+    if (!fourBands_ && entered_[2] == -2) {
         entered_[2] = 9;
     }
+    band_ = 0;
 }
 
 void InvariantChecker::valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode) {
@@ -129,18 +253,20 @@ void InvariantChecker::valueAccepted(std::string_view text, Tolerance listTolera
     const std::optional<TypedValue> value = asCode && reading.asCode ? reading.asCode : reading.value;
     const forms::Form& form = window_.form();
     const Tolerance tolerance = reading.tolerance.value_or(listTolerance);
-    if (!value || !windowDraws(*value, tolerance)) {
+    const auto bands = value ? windowBands(*value, tolerance) : std::nullopt;
+    if (!bands) {
         acceptedFailures_.push_back("OK took \"" + std::string(text) + "\", which the window cannot draw");
         return;
     }
     const reference::Value typed = reference::valueOf(value->significant, value->exponent, decimalSeparator_);
-    const ResistorState& stored = window_.state();
-    if (reference::valueOf(stored, bandCountOf(form), decimalSeparator_) != typed ||
-        stored.num5 * 100u != tolerance.hundredths || form.control("vysl").caption() != typed.caption ||
-        form.control("presn").caption() != std::to_string(stored.num5)) {
+    if (form.control("vysl").caption() != typed.caption || form.control("presn").caption() != std::to_string(tolerance.hundredths / 100)) {
         acceptedFailures_.push_back("OK drew \"" + form.control("vysl").caption() + "\" for \"" + std::string(text) + "\"");
     }
-    entered_ = heldBy(stored);
+    // The option button's click was watched; the bands are entered as the reference draws them.
+    for (std::size_t band = 0; band < entered_.size(); ++band) {
+        entered_[band] = band == 3 && bands->four ? entered_[band] : bands->values[band];
+    }
+    band_ = 0;
 }
 
 std::vector<std::string> InvariantChecker::check() {
@@ -152,8 +278,41 @@ std::vector<std::string> InvariantChecker::check() {
     checkPalette(failures);
     checkDrawing(failures);
     checkResult(failures);
+    checkCalls(failures);
     window_.form().clearChanges();
     return failures;
+}
+
+// Every message box is the zero rule's, shown once for each black pressed on band 1, and every
+// copied text is the entered resistor's value with its tolerance.
+void InvariantChecker::checkCalls(std::vector<std::string>& failures) {
+    if (calls_ == nullptr) {
+        return;
+    }
+    for (; boxesSeen_ < calls_->messageBoxes.size(); ++boxesSeen_) {
+        const MessageBoxCall& box = calls_->messageBoxes[boxesSeen_];
+        if (box.prompt != "Hodnotu '0' nelze v prvním poli použít..." || box.title != "O Programu...") {
+            failures.push_back("a message box said \"" + box.prompt + "\"");
+        }
+    }
+    if (boxesSeen_ != boxesExpected_) {
+        failures.push_back(std::to_string(boxesSeen_) + " message boxes for " + std::to_string(boxesExpected_) +
+                           " blacks on band 1");
+    }
+    const char* units[] = {" Ω", " kΩ", " MΩ"};
+    ResistorState entered;
+    entered.num1 = static_cast<std::uint8_t>(entered_[0]);
+    entered.num2 = static_cast<std::uint8_t>(entered_[1]);
+    entered.num3 = entered_[2];
+    entered.num4 = entered_[3];
+    entered.num5 = static_cast<std::uint8_t>(entered_[4]);
+    const reference::Value value = reference::valueOf(entered, fourBands_ ? BandCount::Four : BandCount::Five, decimalSeparator_);
+    const std::string expected = value.caption + units[static_cast<int>(value.unit)] + " ±" + std::to_string(entered.num5) + " %";
+    for (; copiesSeen_ < calls_->copiedTexts.size(); ++copiesSeen_) {
+        if (calls_->copiedTexts[copiesSeen_] != expected) {
+            failures.push_back("copied \"" + calls_->copiedTexts[copiesSeen_] + "\", entered " + expected);
+        }
+    }
 }
 
 void InvariantChecker::checkStored(std::vector<std::string>& failures) const {
@@ -190,7 +349,11 @@ void InvariantChecker::checkRanges(std::vector<std::string>& failures) const {
 
 void InvariantChecker::checkArrows(std::vector<std::string>& failures) const {
     const auto visible = visibleNames(window_.form(), numbered("sipka", 1, 5));
-    const std::uint8_t band = window_.state().band;
+    const std::uint8_t band = band_;
+    if (window_.state().band != band_ || (bandCountOf(window_.form()) == BandCount::Four) != fourBands_) {
+        failures.push_back("band " + std::to_string(window_.state().band) + " is current, entered " + std::to_string(band_) +
+                           (fourBands_ ? " of four" : " of five"));
+    }
     const std::vector<std::string> expected =
         band == 0 ? std::vector<std::string>{} : std::vector<std::string>{"sipka" + std::to_string(band)};
     if (visible != expected) {
@@ -201,8 +364,8 @@ void InvariantChecker::checkArrows(std::vector<std::string>& failures) const {
 void InvariantChecker::checkPalette(std::vector<std::string>& failures) const {
     const forms::Form& form = window_.form();
     const std::string& caption = form.control("Paleta").caption();
-    const std::uint8_t band = window_.state().band;
-    const BandCount count = bandCountOf(form);
+    const std::uint8_t band = band_;
+    const BandCount count = fourBands_ ? BandCount::Four : BandCount::Five;
 
     std::vector<PaletteMode> modes;
     if (caption == "Paleta") {
@@ -345,7 +508,8 @@ std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTol
     const bool asCode = dialog.control("chkSmd").value() && reading.asCode;
     const std::optional<TypedValue> value = asCode ? reading.asCode : reading.value;
     const Tolerance tolerance = reading.tolerance.value_or(listTolerance);
-    const bool drawable = value && windowDraws(*value, tolerance);
+    const auto bands = value ? windowBands(*value, tolerance) : std::nullopt;
+    const bool drawable = bands.has_value();
     if (dialog.control("cmdOK").enabled() != drawable) {
         failures.push_back(std::string("OK is ") + (drawable ? "greyed" : "offered") + " for \"" + text + "\"");
     }
@@ -361,6 +525,10 @@ std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTol
         if (dialog.control("lblPreview1").caption() != expected) {
             failures.push_back("the preview of \"" + text + "\" is not " + expected);
         }
+        if (bands && dialog.control("lblPreview2").caption() != bandColours(*bands)) {
+            failures.push_back("the bands of \"" + text + "\" are not " + bandColours(*bands));
+        }
+        checkSeriesLine(dialog, *value, failures);
     }
     dialog.clearChanges();
     return failures;

@@ -7,17 +7,22 @@
 #include <vector>
 
 #include "form1.h"
+#include "recording_port.h"
 
 namespace pruhomat::testing {
 
 // The rules that hold after every event on the main window, whatever was clicked. Call check()
 // after each event; it reads the changes of that event and then clears them, as a front-end does.
-// What each band holds is carried along apart from the window: each swatch pressed enters the
-// value its row reads in the reference palette of the band the arrow marks.
+// What the user entered is carried along apart from the window: the current band (a band's
+// picture, the palette's keys, the automatic advance past band 5 and over a four-band
+// resistor's missing band 4), the band count, the automatic advance and each band's value, the
+// row pressed read in the reference palette of the current band. The window's arrows, bands and
+// result are judged by these, and so are the texts it copies and the message boxes it shows.
 class InvariantChecker {
 public:
-    // Made before the first event: it watches the window's swatches and buttons.
-    InvariantChecker(Form1& window, std::string decimalSeparator);
+    // Made before the first event: it watches the window's swatches, pictures, buttons and keys.
+    // The port, where given, is the window's, whose copies and message boxes are judged.
+    InvariantChecker(Form1& window, std::string decimalSeparator, const RecordingPort* calls = nullptr);
 
     // Every rule broken now, described; empty when all hold.
     std::vector<std::string> check();
@@ -27,10 +32,16 @@ public:
 
 private:
     void watch(std::string_view name, void (InvariantChecker::*before)());
+    void watchBandPictures();
+    void watchKeys();
     void entering(std::size_t row);
+    void advancing();
+    void stepBand(bool forwards);
+    void checkCalls(std::vector<std::string>& failures);
     void fourBandsChosen();
     void fiveBandsChosen();
     void resultFormed();
+    void automaticToggled();
     void checkStored(std::vector<std::string>& failures) const;
     void checkRanges(std::vector<std::string>& failures) const;
     void checkArrows(std::vector<std::string>& failures) const;
@@ -40,14 +51,22 @@ private:
 
     Form1& window_;
     std::string decimalSeparator_;
+    const RecordingPort* calls_;
     bool toleranceEntered_ = false;
+    std::uint8_t band_ = 0;
+    bool fourBands_ = false;
+    bool automatic_ = false;
+    std::size_t boxesExpected_ = 0;
+    std::size_t boxesSeen_ = 0;
+    std::size_t copiesSeen_ = 0;
     std::array<double, 5> entered_{9, 9, 9, -2, 10};  // bands 1 to 5 as the window starts: 9,99 Ω ±10 %
     std::vector<std::string> acceptedFailures_;
 };
 
 // The value dialog's rules after each event in it: OK exactly for a text the reference reads as a
-// value with a tolerance the window draws and digits its bands hold, and the preview's first
-// line that value with the tolerance and coefficient.
+// value with a tolerance the window draws and digits its bands hold, the preview's first line
+// that value with the tolerance and coefficient, its bands those the reference draws, and its
+// series line naming E96 exactly for an E96 value.
 std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTolerance,
                                           const std::string& decimalSeparator);
 
