@@ -16,7 +16,11 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/app/CMakeCache.txt)
 
 cmake --preset windows
 cmake --build --preset windows --target pruhomat
-program=build/windows/platform/win32/pruhomat.exe
+# The release files carry the program stripped; the one with its symbols stays in the build for
+# debugging.
+program=build/windows/shipped/pruhomat.exe
+mkdir -p build/windows/shipped
+x86_64-w64-mingw32-strip -o "$program" build/windows/platform/win32/pruhomat.exe
 makensis -INPUTCHARSET UTF8 -V2 -WX -DVERSION="$version" -DPROGRAM="$PWD/$program" \
   -DICON="$PWD/platform/win32/pruhomat.ico" -DOUTFILE="$PWD/dist/pruhomat-$version-setup.exe" \
   packaging/windows/pruhomat.nsi
