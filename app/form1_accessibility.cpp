@@ -1,5 +1,6 @@
 // What a screen reader says of the main window: each band column as its position and colour, the
-// result row as one text. The swatches are named with their palette (showPalette), the current
+// result row as one text. A band's name shows as its tooltip too, for whoever reads the colours
+// by name. The swatches are named with their palette (showPalette), the current
 // band reads as selected (placeArrow).
 #include <string>
 
@@ -18,6 +19,7 @@ std::string bandName(std::uint8_t band, std::string_view colour) {
 
 void Form1::nameBandPicture(std::uint8_t band, std::size_t picture, const PaletteEntry& entry) {
     form_.at(picture).setAccessibleName(bandName(band, inLowerCase(ColourCode::info(entry.colour).name)));
+    form_.at(picture).showsNameAsTooltip = true;
 }
 
 void Form1::nameFixedPictures() {
@@ -26,6 +28,9 @@ void Form1::nameFixedPictures() {
     named_.fourthPlain->setAccessibleName(bandName(4, silver));
     control("ppp").setAccessibleName(bandName(5, silver));
     named_.fourthEmpty->setAccessibleName(bandName(4, "žádný"));
+    for (forms::Control* picture : {named_.fourthPlain, &control("ppp"), named_.fourthEmpty}) {
+        picture->showsNameAsTooltip = true;
+    }
 }
 
 void Form1::nameResult(const Result& result) {

@@ -120,6 +120,8 @@ public:
     bool isCancel = false;
     // Read out with another control (a unit with its value), so no object of its own for readers.
     bool partOfAnother = false;
+    // Under the pointer a moment, the toolkit's tooltip shows what a reader hears of it.
+    bool showsNameAsTooltip = false;
     std::vector<std::string> items;  // a combo box's
     std::size_t longestText = 0;     // a text box's, in characters; 0 for no limit
 

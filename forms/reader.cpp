@@ -125,6 +125,8 @@ ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focus
             .editable = role == ReaderRole::Text};
 }
 
+std::string tooltipText(const Control& control) { return control.showsNameAsTooltip ? readerName(control) : ""; }
+
 const std::string& readerText(const Control& control) {
     return control.kind() == ControlKind::TextBox ? control.caption() : readerName(control);
 }

@@ -65,6 +65,9 @@ struct ReaderStates {
 // The states of a control; `focused` is the control that has the keyboard, or noControl.
 ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focused);
 
+// The tooltip a control shows under the pointer: its reader's name, or none.
+std::string tooltipText(const Control& control);
+
 // What a text box holds or another control shows, as a reader reads its text.
 const std::string& readerText(const Control& control);
 

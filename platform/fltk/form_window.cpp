@@ -5,6 +5,7 @@
 
 #include "control_widgets.h"
 #include "key_events.h"
+#include "reader.h"
 
 namespace pruhomat::fltk {
 
@@ -76,6 +77,9 @@ Fl_Widget* FormWindow::createWidget(std::size_t index) {
     }
     applyFont(*widget, control);
     applyCommonLooks(*widget, control);
+    if (const std::string tip = forms::tooltipText(control); !tip.empty()) {
+        widget->copy_tooltip(tip.c_str());
+    }
     return widget;
 }
 
@@ -90,6 +94,9 @@ void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
     const forms::Control& control = form().controls()[index];
     Fl_Widget& widget = *widgets_[index];
     widgetKindOf(control.kind()).apply(widget, control, changed);
+    if ((changed & forms::AccessibilityProperty) && control.showsNameAsTooltip) {
+        widget.copy_tooltip(forms::tooltipText(control).c_str());
+    }
     reader_.changed(index, changed);
     if (changed & forms::LeftProperty) {
         if (widget.parent() != nullptr) {

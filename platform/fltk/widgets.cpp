@@ -86,6 +86,13 @@ void FrameGroup::setFocusMark(const forms::Rect& mark) {
     }
 }
 
+int PictureBox::handle(int event) {
+    if ((event == FL_ENTER || event == FL_LEAVE) && tooltip() != nullptr) {
+        return 1;
+    }
+    return Fl_Widget::handle(event);
+}
+
 int FrameGroup::handle(int event) {
     if (event == FL_KEYBOARD) {
         return 0;

@@ -48,6 +48,8 @@ public:
 
 protected:
     void draw() override;
+    // A picture with a tooltip takes the pointer's entering, so FLTK shows its tip.
+    int handle(int event) override;
 
 private:
     ImageCache& images_;

@@ -5,6 +5,7 @@
 
 #include "dpi.h"
 #include "images.h"
+#include "reader.h"
 #include "text.h"
 
 namespace pruhomat::win32 {
@@ -45,6 +46,11 @@ FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms:
         controls_.push_back(makeNativeControl(*this, index));
     }
     createChildren(forms::noControl, window_);
+    for (const auto& control : controls_) {
+        if (control->control().showsNameAsTooltip) {
+            tooltips_.add(window_, control->handle());
+        }
+    }
     addWindowMenu();
     // Fonts first: a new font sets a drop-down list's field height anew.
     for (const auto& control : controls_) {
@@ -151,6 +157,10 @@ bool FormWindow::commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             control->notified(HIWORD(wParam));
         }
         return true;
+    }
+    if (message == WM_NOTIFY) {
+        const NativeControl* tool = ownControl(tooltips_.toolAskedFor(lParam));
+        return tool != nullptr && tooltips_.answer(lParam, wide(forms::tooltipText(tool->control())));
     }
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
         result = reinterpret_cast<LRESULT>(controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));

@@ -12,6 +12,7 @@
 #include "form.h"
 #include "pictures.h"
 #include "pixel_scale.h"
+#include "tooltips.h"
 #include "session.h"
 #include "window_controller.h"
 #include "window_fonts.h"
@@ -84,6 +85,7 @@ private:
     HWND window_ = nullptr;
     std::vector<std::unique_ptr<NativeControl>> controls_;
     Brushes brushes_;
+    Tooltips tooltips_;
     Fonts fonts_;
     forms::WindowController controller_;
 };
