@@ -1,3 +1,4 @@
+#include <FL/Fl_Tooltip.H>
 #include <X11/keysym.h>
 
 #include <cstdint>
@@ -66,6 +67,23 @@ TEST_F(StartState, ShowsTheLoadedResistorAtTheLaidOutPixels) {
     EXPECT_EQ(caption("presn"), "10");
     EXPECT_EQ(caption("Label21"), "%");
     EXPECT_EQ(std::string(window().label()), "  Virtuální Pruhomat");
+}
+
+// Held over band 3 after red is entered, the pointer brings up FLTK's tooltip naming the colour.
+TEST_F(PointerEntry, TheBandUnderThePointerNamesItsColour) {
+    clicks({"p39", "b2"});
+    const PixelRect band = pixelRect(window().form(), "p32");
+    pointerTo(window(), band.x + band.width / 2, band.y + band.height / 2);
+    const auto tipShown = [] {
+        for (Fl_Window* shown = Fl::first_window(); shown != nullptr; shown = Fl::next_window(shown)) {
+            if (shown->tooltip_window() && shown->visible()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(waitFor([&] { return Fl_Tooltip::current() == window().widget("p32") && tipShown(); }));
+    EXPECT_STREQ(Fl_Tooltip::current()->tooltip(), "Pásek 3: červená");
 }
 
 TEST_F(PointerEntry, FiveBandResistorWithAutomaticAdvance) {

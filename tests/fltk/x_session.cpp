@@ -15,6 +15,9 @@
 namespace pruhomat::testing {
 namespace {
 
+
+}  // namespace
+
 void pointerTo(Fl_Window& window, int x, int y) {
     int rootX = 0;
     int rootY = 0;
@@ -23,8 +26,6 @@ void pointerTo(Fl_Window& window, int x, int y) {
     XTestFakeMotionEvent(fl_display, fl_screen, rootX, rootY, CurrentTime);
     settle();
 }
-
-}  // namespace
 
 void settle() {
     do {

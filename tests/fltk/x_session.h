@@ -20,6 +20,9 @@ void settle();
 // Handles events until the condition holds; false if it has not within ten seconds.
 bool waitFor(const std::function<bool()>& condition);
 
+// Moves the pointer to a point of the window's client area.
+void pointerTo(Fl_Window& window, int x, int y);
+
 // Moves the pointer to a point of the window's client area and clicks a button, the left one
 // unless told.
 void clickAt(Fl_Window& window, int x, int y, unsigned button = 1);

@@ -1,3 +1,6 @@
+#include <string>
+#include <string_view>
+
 #include "harness.h"
 
 // The program driven by SendInput and its own message loop, as a user's mouse drives it.
@@ -12,7 +15,38 @@ bool checked(Driver& driver, const char* name) {
     return SendMessageW(driver.handleOf(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// The text of the program's tooltip window while it shows; empty while none does.
+std::string shownTooltip(Driver& driver) {
+    struct Search {
+        Driver* driver;
+        std::string text;
+    } search{&driver, {}};
+    EnumThreadWindows(
+        driver.windowThread(),
+        [](HWND window, LPARAM data) {
+            auto& found = *reinterpret_cast<Search*>(data);
+            wchar_t className[64]{};
+            GetClassNameW(window, className, 64);
+            if (std::wstring_view(className) == L"tooltips_class32" && IsWindowVisible(window)) {
+                found.text = found.driver->caption(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
 }  // namespace
+
+// Red entered on band 3, the pointer held over the band brings up its tooltip naming the colour.
+WINDOW_TEST(TheBandUnderThePointerNamesItsColour) {
+    user::click(driver.handleOf("p39"));
+    CHECK(waitUntil([&] { return driver.visible("sipka3"); }));
+    user::click(driver.handleOf("b2"));
+    CHECK(waitUntil([&] { return driver.visible("p32"); }));
+    user::moveTo(user::centreOf(driver.handleOf("p32")));
+    CHECK(waitUntil([&] { return shownTooltip(driver) == "Pásek 3: červená"; }));
+}
 
 WINDOW_TEST(QuickRepeatedClicksEachEnterAColour) {
     user::click(driver.handleOf("automat"));
