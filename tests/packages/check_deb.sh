@@ -8,6 +8,13 @@ lintian --fail-on error,warning "$deb"
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
+# The theme's icons: the scalable drawing, and each PNG size as large as its folder says.
+icons="$unpacked/usr/share/icons/hicolor"
+grep -q '<svg' "$icons/scalable/apps/pruhomat.svg" || { echo "no scalable icon"; exit 1; }
+for size in 16 32 48 64 128 256; do
+  file "$icons/${size}x${size}/apps/pruhomat.png" | grep -q "PNG image data, $size x $size," ||
+    { echo "the $size pixel icon is not a $size pixel PNG"; exit 1; }
+done
 entry_report=$(desktop-file-validate "$unpacked"/usr/share/applications/pruhomat.desktop 2>&1) || true
 if [ -n "$entry_report" ]; then
   echo "desktop-file-validate: $entry_report"
