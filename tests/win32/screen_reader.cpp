@@ -129,9 +129,6 @@ int valueDialogHeard(HWND window) {
         std::printf("failure: 01C not heard as 10 k\u03a9 with its SMD codes\n");
         ++failures;
     }
-    for (const std::string& name : heardIn(dialog)) {
-        std::printf("heard in the dialog: %s\n", name.c_str());
-    }
     press({VK_RETURN});
     const std::vector<std::string> drawn{"P\u00e1sek 1: hn\u011bd\u00e1", "P\u00e1sek 2: \u010dern\u00e1",
                                          "P\u00e1sek 3: oran\u017eov\u00e1", "P\u00e1sek 5: st\u0159\u00edbrn\u00e1",
