@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace pruhomat {
 namespace {
@@ -143,59 +145,103 @@ namespace {
 constexpr std::uint32_t icoDirectorySize = 6;
 constexpr std::uint32_t icoEntrySize = 16;
 constexpr std::uint32_t bitmapHeaderSize = 40;
+constexpr int largestIco = 256;
 
-std::uint32_t maskRowBytes(const Image& icon) { return (static_cast<std::uint32_t>(icon.width) + 31) / 32 * 4; }
+// The small frames show the pixel design; 20 and 24 centre the 16 pixel one, which stays sharp
+// where an enlarged one would blur.
+constexpr struct {
+    int size;
+    int design;
+} pixelFrames[] = {{16, 16}, {20, 16}, {24, 16}, {32, 32}};
 
-std::uint32_t bitmapSize(const Image& icon) {
-    const auto pixels = static_cast<std::uint32_t>(icon.width) * static_cast<std::uint32_t>(icon.height);
-    return bitmapHeaderSize + pixels * 4 + maskRowBytes(icon) * static_cast<std::uint32_t>(icon.height);
-}
-
-void appendDirectoryEntry(std::vector<std::uint8_t>& bytes, const Image& icon, std::uint32_t offset) {
-    bytes.push_back(static_cast<std::uint8_t>(icon.width));
-    bytes.push_back(static_cast<std::uint8_t>(icon.height));
-    bytes.push_back(0);  // no palette
-    bytes.push_back(0);
-    appendLittleEndian(bytes, 1, 2);   // planes
-    appendLittleEndian(bytes, 32, 2);  // bits per pixel
-    appendLittleEndian(bytes, bitmapSize(icon), 4);
-    appendLittleEndian(bytes, offset, 4);
-}
-
-void appendBitmap(std::vector<std::uint8_t>& bytes, const Image& icon) {
+void appendBitmapHeader(std::vector<std::uint8_t>& bytes, int size) {
     appendLittleEndian(bytes, bitmapHeaderSize, 4);
-    appendLittleEndian(bytes, static_cast<std::uint32_t>(icon.width), 4);
-    appendLittleEndian(bytes, static_cast<std::uint32_t>(icon.height) * 2, 4);  // the colour rows and the mask rows
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(size), 4);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(size) * 2, 4);  // the colour rows and the mask rows
     appendLittleEndian(bytes, 1, 2);
     appendLittleEndian(bytes, 32, 2);
-    for (int field = 0; field < 6; ++field) {
-        appendLittleEndian(bytes, 0, 4);
-    }
-    for (int y = icon.height - 1; y >= 0; --y) {
-        for (int x = 0; x < icon.width; ++x) {
-            const Rgb pixel = icon.at(x, y);
-            bytes.insert(bytes.end(), {pixel.blue, pixel.green, pixel.red, 0xFF});
-        }
-    }
-    bytes.insert(bytes.end(), maskRowBytes(icon) * static_cast<std::uint32_t>(icon.height), 0);  // every pixel opaque
+    bytes.insert(bytes.end(), 6 * 4, 0);
+}
+
+std::uint32_t readBigEndian(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(bytes[at]) << 24 | static_cast<std::uint32_t>(bytes[at + 1]) << 16 |
+           static_cast<std::uint32_t>(bytes[at + 2]) << 8 | bytes[at + 3];
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> iconsAsIco(const std::vector<const Image*>& icons) {
+IcoFrame icoBitmap(const Image& design, int size) {
+    const int left = (size - design.width) / 2;
+    const int top = (size - design.height) / 2;
+    const auto inside = [&](int x, int y) {
+        return x >= left && y >= top && x - left < design.width && y - top < design.height;
+    };
+    IcoFrame frame{size, {}};
+    appendBitmapHeader(frame.bytes, size);
+    for (int y = size - 1; y >= 0; --y) {
+        for (int x = 0; x < size; ++x) {
+            const Rgb pixel = inside(x, y) ? design.at(x - left, y - top) : Rgb{};
+            const std::uint8_t alpha = inside(x, y) ? 0xFF : 0;
+            frame.bytes.insert(frame.bytes.end(), {pixel.blue, pixel.green, pixel.red, alpha});
+        }
+    }
+    // The mask, for programs that ignore the alpha: a set bit lets the background through.
+    const int maskRowBytes = (size + 31) / 32 * 4;
+    for (int y = size - 1; y >= 0; --y) {
+        std::vector<std::uint8_t> row(static_cast<std::size_t>(maskRowBytes), 0);
+        for (int x = 0; x < size; ++x) {
+            if (!inside(x, y)) {
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            }
+        }
+        frame.bytes.insert(frame.bytes.end(), row.begin(), row.end());
+    }
+    return frame;
+}
+
+IcoFrame icoPng(std::vector<std::uint8_t> png) {
+    constexpr std::uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    constexpr std::size_t sizesEnd = sizeof signature + 8;
+    if (png.size() < sizesEnd || !std::equal(std::begin(signature), std::end(signature), png.begin())) {
+        throw std::invalid_argument("not a PNG file");
+    }
+    const std::uint32_t width = readBigEndian(png, sizeof signature);
+    if (width == 0 || width > largestIco || readBigEndian(png, sizeof signature + 4) != width) {
+        throw std::invalid_argument("not a square PNG of 1 to 256 pixels");
+    }
+    return {static_cast<int>(width), std::move(png)};
+}
+
+std::vector<std::uint8_t> iconsAsIco(const std::vector<IcoFrame>& frames) {
     std::vector<std::uint8_t> bytes;
     appendLittleEndian(bytes, 0, 2);
     appendLittleEndian(bytes, 1, 2);
-    appendLittleEndian(bytes, static_cast<std::uint32_t>(icons.size()), 2);
-    std::uint32_t offset = icoDirectorySize + icoEntrySize * static_cast<std::uint32_t>(icons.size());
-    for (const Image* icon : icons) {
-        appendDirectoryEntry(bytes, *icon, offset);
-        offset += bitmapSize(*icon);
+    appendLittleEndian(bytes, static_cast<std::uint32_t>(frames.size()), 2);
+    auto offset = static_cast<std::uint32_t>(icoDirectorySize + icoEntrySize * frames.size());
+    for (const IcoFrame& frame : frames) {
+        const auto side = static_cast<std::uint8_t>(frame.size == largestIco ? 0 : frame.size);  // 0 stands for 256
+        bytes.insert(bytes.end(), {side, side, 0, 0});  // no palette
+        appendLittleEndian(bytes, 1, 2);   // planes
+        appendLittleEndian(bytes, 32, 2);  // bits per pixel
+        appendLittleEndian(bytes, static_cast<std::uint32_t>(frame.bytes.size()), 4);
+        appendLittleEndian(bytes, offset, 4);
+        offset += static_cast<std::uint32_t>(frame.bytes.size());
     }
-    for (const Image* icon : icons) {
-        appendBitmap(bytes, *icon);
+    for (const IcoFrame& frame : frames) {
+        bytes.insert(bytes.end(), frame.bytes.begin(), frame.bytes.end());
     }
     return bytes;
+}
+
+std::vector<std::uint8_t> windowsIcon(const std::vector<std::vector<std::uint8_t>>& renderings) {
+    std::vector<IcoFrame> frames;
+    for (const auto& [size, design] : pixelFrames) {
+        frames.push_back(icoBitmap(windowIcon(design), size));
+    }
+    for (const auto& png : renderings) {
+        frames.push_back(icoPng(png));
+    }
+    return iconsAsIco(frames);
 }
 
 }  // namespace pruhomat

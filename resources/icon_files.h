@@ -20,7 +20,25 @@ std::vector<std::uint8_t> iconAsPng(const Image& icon);
 // pixel design, each of its pixels a square block, so that large sizes stay sharp.
 Image desktopIcon(int size);
 
-// A Windows .ico holding every given size as a 32-bit image.
-std::vector<std::uint8_t> iconsAsIco(const std::vector<const Image*>& icons);
+// One image of a Windows .ico: a 32-bit bitmap with its mask, or a whole PNG file, the form
+// Windows reads the 256 pixel image in.
+struct IcoFrame {
+    int size = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+// The design in the middle of a square bitmap of the given size, transparent round it.
+IcoFrame icoBitmap(const Image& design, int size);
+
+// A rendered PNG file as it is; throws std::invalid_argument unless it is a square PNG of 1 to
+// 256 pixels.
+IcoFrame icoPng(std::vector<std::uint8_t> png);
+
+// A Windows .ico holding the frames in the given order.
+std::vector<std::uint8_t> iconsAsIco(const std::vector<IcoFrame>& frames);
+
+// The program's .ico: the pixel design at 16, 20, 24 and 32 pixels, then the given renderings
+// of the scalable drawing.
+std::vector<std::uint8_t> windowsIcon(const std::vector<std::vector<std::uint8_t>>& renderings);
 
 }  // namespace pruhomat

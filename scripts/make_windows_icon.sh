@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Writes the Windows program's icon file from the shared icon pixels (run after changing them).
+# Writes the Windows program's icon file from the icon's pixel design and its scalable drawing
+# (run after changing either).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset default >/dev/null
-cmake --build --preset default --target export_icon
-build/default/resources/export_icon platform/win32/pruhomat.ico
+cmake --build --preset default --target windows_icon
+cp build/default/resources/pruhomat.ico platform/win32/pruhomat.ico

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "icon_files.h"
 
@@ -33,26 +36,33 @@ TEST(IconFiles, XpmListsEachColourOnceAndEveryRow) {
     EXPECT_NE(xpm.find("\"##.\""), std::string::npos) << xpm;
 }
 
-TEST(IconFiles, IcoHoldsEachSizeBottomUpInBlueGreenRedOrder) {
-    const Image small = twoColours();
-    Image large{2, 1, {{1, 2, 3}, {4, 5, 6}}};
-    const auto bytes = iconsAsIco({&small, &large});
+TEST(IconFiles, IcoHoldsBitmapsBottomUpWithTheirMaskAndPngFilesAsTheyAre) {
+    const std::vector<std::uint8_t> png = iconAsPng(Image{256, 256, std::vector<Rgb>(256 * 256)});
+    const auto bytes = iconsAsIco({icoBitmap(twoColours(), 4), icoPng(png)});
     EXPECT_EQ(readLittleEndian(bytes, 2, 2), 1u);
     EXPECT_EQ(readLittleEndian(bytes, 4, 2), 2u);
-    EXPECT_EQ(bytes[6], 3);
-    EXPECT_EQ(bytes[7], 2);
-    const std::uint32_t firstSize = readLittleEndian(bytes, 6 + 8, 4);
-    const std::uint32_t firstOffset = readLittleEndian(bytes, 6 + 12, 4);
-    const std::uint32_t secondOffset = readLittleEndian(bytes, 6 + 16 + 12, 4);
-    EXPECT_EQ(firstOffset, 6u + 2 * 16);
-    EXPECT_EQ(secondOffset, firstOffset + firstSize);
-    EXPECT_EQ(readLittleEndian(bytes, firstOffset + 8, 4), 4u) << "height doubled for the mask";
-    const std::size_t firstPixel = firstOffset + 40;
-    // The bottom row comes first: navy, navy, red.
-    EXPECT_EQ(bytes[firstPixel + 0], 0x80);
-    EXPECT_EQ(bytes[firstPixel + 2], 0x00);
-    EXPECT_EQ(bytes[firstPixel + 8 + 2], 0xFF);
-    EXPECT_EQ(bytes.size(), secondOffset + 40 + 2 * 4 + 4);
+    EXPECT_EQ(bytes[6], 4);
+    EXPECT_EQ(bytes[6 + 16], 0) << "0 stands for 256 pixels";
+    const std::uint32_t bitmapSize = readLittleEndian(bytes, 6 + 8, 4);
+    const std::uint32_t bitmapAt = readLittleEndian(bytes, 6 + 12, 4);
+    const std::uint32_t pngAt = readLittleEndian(bytes, 6 + 16 + 12, 4);
+    EXPECT_EQ(bitmapAt, 6u + 2 * 16);
+    EXPECT_EQ(pngAt, bitmapAt + bitmapSize);
+    EXPECT_EQ(bitmapSize, 40u + 4 * 4 * 4 + 4 * 4);
+    EXPECT_EQ(readLittleEndian(bytes, bitmapAt + 8, 4), 8u) << "height doubled for the mask";
+    // The 3 × 2 design sits on rows 1 and 2; the bottom row is transparent and comes first.
+    const std::uint32_t pixelsAt = bitmapAt + 40;
+    EXPECT_EQ(readLittleEndian(bytes, pixelsAt, 4), 0u);
+    EXPECT_EQ(readLittleEndian(bytes, pixelsAt + 16, 4), 0xFF000080u) << "navy, the first of row 2";
+    EXPECT_EQ(readLittleEndian(bytes, pixelsAt + 16 + 8, 4), 0xFFFF0000u) << "red, the third of row 2";
+    EXPECT_EQ(readLittleEndian(bytes, pixelsAt + 16 + 12, 4), 0u) << "the fourth column is margin";
+    const std::uint32_t maskAt = pixelsAt + 4 * 4 * 4;
+    EXPECT_EQ(bytes[maskAt], 0xF0) << "the bottom row lets all four through";
+    EXPECT_EQ(bytes[maskAt + 4], 0x10) << "a row of the design only its margin";
+    EXPECT_TRUE(std::equal(png.begin(), png.end(), bytes.begin() + pngAt));
+    EXPECT_EQ(bytes.size(), pngAt + png.size());
+    EXPECT_THROW(icoPng(iconAsPng(twoColours())), std::invalid_argument);
+    EXPECT_THROW(icoPng({'G', 'I', 'F'}), std::invalid_argument);
 }
 
 }  // namespace
