@@ -1,5 +1,5 @@
-// Writes the window icon as a file for the desktop (.xpm, or .png of a size) or for Windows
-// (.ico, with the scalable drawing's renderings as its large frames), at build time.
+// Writes the window icon as a file for the desktop (.xpm, or .png of 16 or 32 pixels) or for
+// Windows (.ico, with the scalable drawing's renderings as its large frames), at build time.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,7 +23,7 @@ std::vector<std::uint8_t> read(const char* path) {
 // The file's bytes; empty for a kind of file this tool does not write.
 std::vector<std::uint8_t> iconFile(const std::string& path, int argc, char** argv) {
     if (path.ends_with(".png")) {
-        return pruhomat::iconAsPng(pruhomat::desktopIcon(std::atoi(argv[2])));
+        return pruhomat::iconAsPng(pruhomat::windowIcon(std::atoi(argv[2])));
     }
     if (path.ends_with(".xpm")) {
         const std::string text = pruhomat::iconAsXpm(pruhomat::windowIcon(32), "pruhomat");

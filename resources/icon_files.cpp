@@ -99,17 +99,6 @@ std::vector<std::uint8_t> iconAsPng(const Image& icon) {
     return png;
 }
 
-Image desktopIcon(int size) {
-    if (size == 16 || size == 32) {
-        return windowIcon(size);
-    }
-    const int design = size % 32 == 0 ? 32 : 16;
-    if (size % design != 0 || size > 256) {
-        throw std::invalid_argument("no desktop icon of " + std::to_string(size) + " pixels");
-    }
-    return enlarged(windowIcon(design), size / design);
-}
-
 std::string iconAsXpm(const Image& icon, const std::string& name) {
     std::map<Rgb, char, RgbOrder> symbols;
     for (const Rgb& pixel : icon.pixels) {

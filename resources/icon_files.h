@@ -16,10 +16,6 @@ std::string iconAsXpm(const Image& icon, const std::string& name);
 // A PNG file of the icon, 8-bit RGB, for the desktop's icon theme.
 std::vector<std::uint8_t> iconAsPng(const Image& icon);
 
-// The icon for the desktop's icon theme at 16, 32, 48, 64, 128 or 256 pixels: the 16 or 32
-// pixel design, each of its pixels a square block, so that large sizes stay sharp.
-Image desktopIcon(int size);
-
 // One image of a Windows .ico: a 32-bit bitmap with its mask, or a whole PNG file, the form
 // Windows reads the 256 pixel image in.
 struct IcoFrame {

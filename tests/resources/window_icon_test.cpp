@@ -4,7 +4,6 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "icon_files.h"
 #include "images.h"
 
 namespace {
@@ -50,10 +49,6 @@ TEST(WindowIcon, IsADarkBlueFramedPanelWithAYellowCornerBarAndARedMarkInSixteenC
 TEST(WindowIcon, IsDrawnForEachSizeAndForNoOther) {
     EXPECT_NE(pruhomat::enlarged(pruhomat::windowIcon(16), 2).pixels, pruhomat::windowIcon(32).pixels);
     EXPECT_THROW(pruhomat::windowIcon(24), std::invalid_argument);
-    // The theme's sizes come from the two designs; no size between them is made up.
-    EXPECT_EQ(pruhomat::desktopIcon(48).width, 48);
-    EXPECT_EQ(pruhomat::desktopIcon(256).at(255, 0), (Rgb{0x00, 0x00, 0x80}));
-    EXPECT_THROW(pruhomat::desktopIcon(100), std::invalid_argument);
 }
 
 }  // namespace
