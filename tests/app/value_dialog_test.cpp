@@ -9,6 +9,7 @@
 #include "colour_code.h"
 #include "form1.h"
 #include "headless_session.h"
+#include "invariants.h"
 #include "recording_port.h"
 #include "reference.h"
 #include "window_difference.h"
@@ -43,12 +44,11 @@ protected:
     }
     // The shown lines of the preview, one text each.
     static std::string preview(HeadlessView& dialog) {
-        std::string lines;
-        for (int line = 1; line <= 9; ++line) {
-            const forms::Control& shown = dialog.form().control("lblPreview" + std::to_string(line));
-            lines += shown.visible() ? (lines.empty() ? "" : "\r\n") + shown.caption() : "";
+        std::string joined;
+        for (const std::string& line : previewLines(dialog.form())) {
+            joined += (joined.empty() ? "" : "\r\n") + line;
         }
-        return lines;
+        return joined;
     }
     // The list's items from 1 % on: 1, 2, 5 and 10 % as the window's tolerance band.
     static constexpr int onePercentItem = 4;
@@ -115,8 +115,7 @@ TEST_F(ValueDialog, OkDrawsTheTypedValueAsClickingItsBandsDoes) {
     for (int step = 0; step < 300; ++step) {
         const DrawnResistor shown = randomResistor(random);
         const reference::Value typed = reference::valueOf(shown.state, shown.count, ",");
-        const char* units[] = {" Ω", " kΩ", " MΩ"};
-        const std::string text = typed.caption + units[static_cast<int>(typed.unit)];
+        const std::string text = reference::withUnit(typed);
         const int tolerance = static_cast<int>(random() % 4);
         enterValue([&](HeadlessView& dialog) {
             type(dialog, text);

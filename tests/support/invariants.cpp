@@ -97,13 +97,7 @@ std::array<double, 5> heldBy(const ResistorState& state) {
 // A value whose three digits are an E96 entry is named in a series line with E96; one in no
 // series has its nearest E24 and E96 values.
 void checkSeriesLine(const forms::Form& dialog, const TypedValue& value, std::vector<std::string>& failures) {
-    std::vector<std::string> lines;
-    for (int line = 1; line <= 9; ++line) {
-        const forms::Control& shown = dialog.control("lblPreview" + std::to_string(line));
-        if (shown.visible()) {
-            lines.push_back(shown.caption());
-        }
-    }
+    const std::vector<std::string> lines = previewLines(dialog);
     std::string digits = std::to_string(value.significant);
     digits.resize(3, '0');
     const bool inE96 = value.significant < 1000 && std::ranges::count(reference::e96, std::stoi(digits)) == 1;
@@ -299,7 +293,6 @@ void InvariantChecker::checkCalls(std::vector<std::string>& failures) {
         failures.push_back(std::to_string(boxesSeen_) + " message boxes for " + std::to_string(boxesExpected_) +
                            " blacks on band 1");
     }
-    const char* units[] = {" Ω", " kΩ", " MΩ"};
     ResistorState entered;
     entered.num1 = static_cast<std::uint8_t>(entered_[0]);
     entered.num2 = static_cast<std::uint8_t>(entered_[1]);
@@ -307,7 +300,7 @@ void InvariantChecker::checkCalls(std::vector<std::string>& failures) {
     entered.num4 = entered_[3];
     entered.num5 = static_cast<std::uint8_t>(entered_[4]);
     const reference::Value value = reference::valueOf(entered, fourBands_ ? BandCount::Four : BandCount::Five, decimalSeparator_);
-    const std::string expected = value.caption + units[static_cast<int>(value.unit)] + " ±" + std::to_string(entered.num5) + " %";
+    const std::string expected = reference::withUnit(value) + " ±" + std::to_string(entered.num5) + " %";
     for (; copiesSeen_ < calls_->copiedTexts.size(); ++copiesSeen_) {
         if (calls_->copiedTexts[copiesSeen_] != expected) {
             failures.push_back("copied \"" + calls_->copiedTexts[copiesSeen_] + "\", entered " + expected);
@@ -500,6 +493,17 @@ void InvariantChecker::checkResult(std::vector<std::string>& failures) const {
 
 namespace pruhomat::testing {
 
+std::vector<std::string> previewLines(const forms::Form& dialog) {
+    std::vector<std::string> lines;
+    for (int line = 1; line <= 9; ++line) {
+        const forms::Control& shown = dialog.control("lblPreview" + std::to_string(line));
+        if (shown.visible()) {
+            lines.push_back(shown.caption());
+        }
+    }
+    return lines;
+}
+
 std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTolerance,
                                           const std::string& decimalSeparator) {
     std::vector<std::string> failures;
@@ -517,9 +521,7 @@ std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTol
         failures.push_back("the SMD code box does not say whether \"" + text + "\" reads as a code");
     }
     if (value) {
-        const char* units[] = {" Ω", " kΩ", " MΩ"};
-        const reference::Value shown = reference::valueOf(value->significant, value->exponent, decimalSeparator);
-        const std::string expected = shown.caption + units[static_cast<int>(shown.unit)] + " ±" +
+        const std::string expected = reference::withUnit(reference::valueOf(value->significant, value->exponent, decimalSeparator)) + " ±" +
                                      reference::percentText(tolerance.hundredths, decimalSeparator) + " %" +
                                      (reading.coefficient ? " " + std::to_string(*reading.coefficient) + " ppm/K" : "");
         if (dialog.control("lblPreview1").caption() != expected) {

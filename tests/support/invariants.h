@@ -63,6 +63,9 @@ private:
     std::vector<std::string> acceptedFailures_;
 };
 
+// The value dialog's preview lines that are shown, in order.
+std::vector<std::string> previewLines(const forms::Form& dialog);
+
 // The value dialog's rules after each event in it: OK exactly for a text the reference reads as a
 // value with a tolerance the window draws and digits its bands hold, the preview's first line
 // that value with the tolerance and coefficient, its bands those the reference draws, and its

@@ -1,6 +1,6 @@
-#include <array>
 #include "reference.h"
 
+#include <array>
 #include <cstdio>
 
 namespace pruhomat::testing::reference {
@@ -104,6 +104,11 @@ Value valueOf(const ResistorState& state, BandCount bandCount, const std::string
         significant = 10 * significant + static_cast<std::uint64_t>(third);
     }
     return valueOf(significant, static_cast<int>(exponent), decimalSeparator);
+}
+
+std::string withUnit(const Value& value) {
+    constexpr std::array<const char*, 3> units{" Ω", " kΩ", " MΩ"};
+    return value.caption + units.at(static_cast<std::size_t>(value.unit));
 }
 
 std::string percentText(std::uint32_t hundredths, const std::string& decimalSeparator) {

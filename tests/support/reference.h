@@ -35,6 +35,9 @@ struct Value {
     friend bool operator==(const Value&, const Value&) = default;
 };
 
+// The value with its unit as the preview writes it: "4,7 kΩ".
+std::string withUnit(const Value& value);
+
 // significant × 10^exponent ohms.
 Value valueOf(std::uint64_t significant, int exponent, const std::string& decimalSeparator);
 

@@ -27,7 +27,6 @@ public:
 };
 
 constexpr UINT settleMessage = WM_APP + 1;
-constexpr DWORD settleTimeout = 10000;
 
 struct RegisteredTest {
     const char* name;
@@ -229,26 +228,6 @@ void click(POINT screen) {
 
 void click(HWND control) { click(centreOf(control)); }
 
-void key(WORD virtualKey) { chord({virtualKey}); }
-
-void chord(std::initializer_list<WORD> virtualKeys) {
-    std::vector<INPUT> inputs;
-    for (const WORD virtualKey : virtualKeys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = virtualKey;
-        inputs.push_back(input);
-    }
-    for (auto virtualKey = std::rbegin(virtualKeys); virtualKey != std::rend(virtualKeys); ++virtualKey) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *virtualKey;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof inputs[0]);
-}
-
 void rightClick(POINT screen) {
     pointAt(screen);
     sendMouse(screen, MOUSEEVENTF_RIGHTDOWN);
@@ -301,17 +280,6 @@ void emptyClipboard() {
         EmptyClipboard();
         CloseClipboard();
     }
-}
-
-bool waitUntil(const std::function<bool()>& condition) {
-    const ULONGLONG deadline = GetTickCount64() + settleTimeout;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        Sleep(10);
-    }
-    return true;
 }
 
 Screenshot screenshot(RECT area) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "application.h"
+#include "user_keys.h"
 
 namespace pruhomat::testing {
 
@@ -73,7 +74,8 @@ HWND aboutControl(HWND dialog, std::string_view name);
 // The same for the value dialog.
 HWND valueDialogControl(HWND dialog, std::string_view name);
 
-// Input as the user gives it: SendInput at points of the screen, handled by the window's own loop.
+// Input as the user gives it: SendInput at points of the screen, handled by the window's own loop;
+// the keys in user_keys.h.
 namespace user {
 POINT centreOf(HWND control);
 void moveTo(POINT screen);
@@ -81,19 +83,13 @@ void press(POINT screen);
 void release(POINT screen);
 void click(POINT screen);
 void click(HWND control);
-void key(WORD virtualKey);
-// Holds the keys down in order and lets them go in reverse: a modifier first, as in Ctrl+C.
-void chord(std::initializer_list<WORD> virtualKeys);
 void rightClick(POINT screen);
 }  // namespace user
-
 
 // What another program pastes: the clipboard's CF_UNICODETEXT as UTF-8; empty when there is none.
 std::string clipboardText();
 void emptyClipboard();
 
-// True once the condition holds; false if it has not held within ten seconds.
-bool waitUntil(const std::function<bool()>& condition);
 
 // What the screen shows in a rectangle of screen pixels, as 0xRRGGBB values row by row.
 struct Screenshot {

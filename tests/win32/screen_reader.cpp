@@ -14,7 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "user_keys.h"
+
 namespace {
+
+using pruhomat::testing::waitUntil;
+namespace user = pruhomat::testing::user;
 
 std::string utf8(const wchar_t* text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -72,40 +77,9 @@ std::vector<std::string> heardIn(HWND window) {
     return heard;
 }
 
-// Polls until the condition holds, as long as a slow machine may need; false when it never does.
-template <typename Condition>
-bool waitUntil(Condition condition) {
-    for (int tries = 0; tries < 600; ++tries) {
-        if (condition()) {
-            return true;
-        }
-        Sleep(50);
-    }
-    return false;
-}
-
 bool heardAll(HWND window, const std::vector<std::string>& names) {
     const std::vector<std::string> heard = heardIn(window);
     return std::ranges::all_of(names, [&heard](const std::string& name) { return std::ranges::count(heard, name) == 1; });
-}
-
-INPUT keyInput(WORD key, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
-    return input;
-}
-
-void press(std::initializer_list<WORD> chord) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : chord) {
-        inputs.push_back(keyInput(key, 0));
-    }
-    for (auto key = chord.end(); key != chord.begin();) {
-        inputs.push_back(keyInput(*--key, KEYEVENTF_KEYUP));
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // Ctrl+F, "01C" and Enter from the keyboard: the dialog's lines, then the bands OK drew.
@@ -114,22 +88,22 @@ int valueDialogHeard(HWND window) {
         std::printf("failure: the main window never became active\n");
         return 1;
     }
-    press({VK_CONTROL, 'F'});
+    user::chord({VK_CONTROL, 'F'});
     HWND dialog = nullptr;
     if (!waitUntil([&dialog] { return (dialog = FindWindowW(L"PruhomatForm", L"Zadat hodnotu")) != nullptr; })) {
         std::printf("failure: Ctrl+F opened no value dialog\n");
         return 1;
     }
     waitUntil([dialog] { return GetForegroundWindow() == dialog; });
-    press({'0'});
-    press({'1'});
-    press({VK_SHIFT, 'C'});
+    user::key('0');
+    user::key('1');
+    user::chord({VK_SHIFT, 'C'});
     int failures = 0;
     if (!waitUntil([dialog] { return heardAll(dialog, {"10 k\u03a9 \u00b110 %", "k\u00f3dy SMD: 103, 1002, 01C"}); })) {
         std::printf("failure: 01C not heard as 10 k\u03a9 with its SMD codes\n");
         ++failures;
     }
-    press({VK_RETURN});
+    user::key(VK_RETURN);
     const std::vector<std::string> drawn{"P\u00e1sek 1: hn\u011bd\u00e1", "P\u00e1sek 2: \u010dern\u00e1",
                                          "P\u00e1sek 3: oran\u017eov\u00e1", "P\u00e1sek 5: st\u0159\u00edbrn\u00e1",
                                          "10 k\u03a9, 10 %"};
