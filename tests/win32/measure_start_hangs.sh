@@ -15,7 +15,7 @@ for dpi in "$@"; do
   try=0
   while [ "$try" -lt "$tries" ]; do
     try=$((try + 1))
-    xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" sh -c '
       "$1" reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null
       "$1" "$3" >/dev/null 2>&1 &
       waited=0
