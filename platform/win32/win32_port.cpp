@@ -1,6 +1,5 @@
 #include "win32_port.h"
 
-#include <cstring>
 #include <string>
 
 #include "dpi.h"
@@ -35,23 +34,7 @@ int Win32Port::run(FormWindow& mainWindow) {
     return static_cast<int>(message.wParam);
 }
 
-void Win32Port::copyText(std::string_view text) {
-    const std::wstring copied = wide(text);
-    if (!OpenClipboard(mainWindow_)) {
-        return;
-    }
-    EmptyClipboard();
-    const std::size_t bytes = (copied.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), copied.c_str(), bytes);
-        GlobalUnlock(memory);
-        // The clipboard owns the memory once it has taken it.
-        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-            GlobalFree(memory);
-        }
-    }
-    CloseClipboard();
-}
+void Win32Port::copyText(std::string_view text) { clipboard_.copy(mainWindow_, wide(text)); }
 
 // Where the session placed it, in the window that asked, at that window's density.
 int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "clipboard.h"
 #include "form_window.h"
 #include "pictures.h"
 #include "session.h"
@@ -19,7 +20,7 @@ public:
     void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override;
     void openLink(forms::WindowHandle owner, std::string_view target) override;
     void showModal(forms::Form& form) override;
-    // As CF_UNICODETEXT.
+    // As CF_UNICODETEXT, tried again for a while where another program holds the clipboard.
     void copyText(std::string_view text) override;
     // At the pointer for the right button; below the control with the keyboard for a key.
     int popupMenu(std::span<const forms::MenuItem> items) override;
@@ -41,6 +42,7 @@ private:
 
     forms::Session session_{*this};
     Pictures pictures_;
+    Clipboard clipboard_;
     HWND mainWindow_ = nullptr;
 };
 

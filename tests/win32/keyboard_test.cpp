@@ -89,12 +89,17 @@ WINDOW_TEST(KeysAloneEnterAResistorAndCopyIt) {
     user::chord({VK_CONTROL, 'C'});
     CHECK(waitUntil([] { return pruhomat::testing::clipboardText() == "4,7 kΩ ±5 %"; }));
 
-    // The context menu copies the same, from a right click anywhere.
+    // The context menu copies the same, from a right click anywhere, even while another program
+    // holds the clipboard open: the copy is done once it lets go.
     pruhomat::testing::emptyClipboard();
+    CHECK(OpenClipboard(nullptr));
     user::rightClick(user::centreOf(driver.handleOf("p30")));
     CHECK(waitUntil([&] { return driver.inMenu(); }));
     user::key(VK_DOWN);
     user::key(VK_RETURN);
+    CHECK(waitUntil([&] { return !driver.inMenu(); }));
+    driver.settle();
+    CloseClipboard();
     CHECK(waitUntil([] { return pruhomat::testing::clipboardText() == "4,7 kΩ ±5 %"; }));
     CHECK(driver.caption("vysl") == "4,7");
 }
