@@ -76,18 +76,16 @@ std::optional<DrawnBands> windowBands(const TypedValue& value, Tolerance toleran
     return preferred ? preferred : inDigits(preferFive ? 2 : 3);
 }
 
-// The window's band colours as the preview names them: digits, multipliers, tolerances.
+// The window's band colours as the preview names them: digits, the multiplier, the tolerance.
 std::string bandColours(const DrawnBands& bands) {
-    constexpr std::array<const char*, 10> digitNames{"černá", "hnědá",  "červená", "oranžová", "žlutá",
-                                                     "zelená", "modrá", "fialová", "šedá",     "bílá"};
-    const auto multiplier = [&](double exponent) {
-        return exponent == -2 ? std::string("stříbrná") : exponent == -1 ? "zlatá" : digitNames.at(std::size_t(exponent));
-    };
-    const double tolerance = bands.values[4];
-    std::string text = std::string(digitNames.at(std::size_t(bands.values[0]))) + ", " + digitNames.at(std::size_t(bands.values[1]));
-    text += ", " + (bands.four ? multiplier(bands.values[2]) : std::string(digitNames.at(std::size_t(bands.values[2]))) + ", " +
-                                                                   multiplier(bands.values[3]));
-    return text + ", " + (tolerance == 1 ? "hnědá" : tolerance == 2 ? "červená" : tolerance == 5 ? "zlatá" : "stříbrná");
+    const std::size_t digits = bands.four ? 2 : 3;
+    std::string text;
+    for (std::size_t band = 0; band < digits; ++band) {
+        text += reference::colourName(PaletteMode::Digit, bands.values[band]) + ", ";
+    }
+    const PaletteMode multiplier = bands.four ? PaletteMode::Exponent4Band : PaletteMode::Exponent5Band;
+    return text + reference::colourName(multiplier, bands.values[digits]) + ", " +
+           reference::colourName(PaletteMode::Tolerance, bands.values[4]);
 }
 
 std::array<double, 5> heldBy(const ResistorState& state) {

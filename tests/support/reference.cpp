@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 
 namespace pruhomat::testing::reference {
 namespace {
@@ -59,6 +60,18 @@ const Palette& palette(PaletteMode mode) {
         default:
             return digitPalette;
     }
+}
+
+std::string colourName(PaletteMode mode, double value) {
+    for (const std::string& entry : palette(mode)) {
+        std::string name = entry.substr(0, entry.find(' '));
+        if (!entry.empty() && std::stod(entry.substr(name.size() + 1)) == value) {
+            // Č, Š and Ž stand just before their small letters; the other capitals are ASCII.
+            static_cast<unsigned char>(name[0]) >= 0x80 ? ++name[1] : name[0] += 'a' - 'A';
+            return name;
+        }
+    }
+    return {};
 }
 
 Rgb bandDrawing(Colour colour) {

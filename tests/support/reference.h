@@ -19,6 +19,9 @@ namespace pruhomat::testing::reference {
 using Palette = std::array<std::string, 10>;
 
 const Palette& palette(PaletteMode mode);
+// The name of the row with this value, in small letters as within a sentence ("červená"); empty
+// where the palette has none.
+std::string colourName(PaletteMode mode, double value);
 
 // "RRGGBB" in upper case.
 std::string hex(Rgb colour);
