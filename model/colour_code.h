@@ -9,7 +9,9 @@
 
 namespace pruhomat {
 
-enum class Colour : std::uint8_t { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver };
+// The twelve colours of the main window's code, then pink: the ×0,001 multiplier that precision
+// parts carry, which the markings read and write and no palette offers.
+enum class Colour : std::uint8_t { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver, Pink };
 
 struct Rgb {
     std::uint8_t red = 0;
@@ -24,7 +26,6 @@ struct ColourInfo {
     std::string_view name;
     std::optional<int> digit;
     std::optional<int> exponent;
-    std::optional<int> tolerance;
     Rgb swatch;
     Rgb band;
 };
@@ -44,6 +45,7 @@ public:
     static constexpr std::size_t colourCount = 12;
     static constexpr std::size_t paletteSize = 10;
 
+    // One of the twelve; pink is none of them.
     static const ColourInfo& info(Colour colour);
     static const std::array<ColourInfo, colourCount>& all();
 

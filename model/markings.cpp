@@ -10,18 +10,6 @@ namespace {
 
 using enum Colour;
 
-constexpr std::array<ToleranceMarking, 9> toleranceTable{{
-    {{5}, Grey, 'W'},
-    {{10}, Violet, 'B'},
-    {{25}, Blue, 'C'},
-    {{50}, Green, 'D'},
-    {{100}, Brown, 'F'},
-    {{200}, Red, 'G'},
-    {{500}, Gold, 'J'},
-    {{1000}, Silver, 'K'},
-    {{2000}, std::nullopt, 'M'},
-}};
-
 struct CoefficientMarking {
     std::uint32_t ppm;
     Colour colour;
@@ -42,15 +30,49 @@ constexpr std::array<MultiplierLetter, 12> e96Letters{{
     {'B', 1}, {'H', 1}, {'C', 2}, {'D', 3}, {'E', 4}, {'F', 5},
 }};
 
-// Bands carry the multipliers from silver (10⁻²) to blue (10⁶); our values need no more.
-constexpr int lowestBandExponent = -2;
-constexpr int highestBandExponent = 6;
-
-// The value in exactly `count` significant digits, with its power of ten; none where it has more.
-struct Digits {
-    std::string text;
+struct BandMultiplier {
+    Colour colour;
     int exponent;
 };
+
+// Beside the code's own multipliers (silver to blue): pink, which precision parts carry, and
+// violet to white, which no value from 0,1 Ω to 99 MΩ needs.
+constexpr std::array<BandMultiplier, 4> multipliersBeyondTheCode{{{Pink, -3}, {Violet, 7}, {Grey, 8}, {White, 9}}};
+
+}  // namespace
+
+std::string_view bandColourName(Colour colour) { return colour == Pink ? "Růžová" : ColourCode::info(colour).name; }
+
+std::optional<int> multiplierOfBand(Colour colour) {
+    const auto beyond = std::ranges::find(multipliersBeyondTheCode, colour, &BandMultiplier::colour);
+    return beyond != multipliersBeyondTheCode.end() ? std::optional(beyond->exponent) : ColourCode::info(colour).exponent;
+}
+
+std::optional<Colour> multiplierColour(int exponent) {
+    const auto beyond = std::ranges::find(multipliersBeyondTheCode, exponent, &BandMultiplier::exponent);
+    if (beyond != multipliersBeyondTheCode.end()) {
+        return beyond->colour;
+    }
+    const auto code = std::ranges::find(ColourCode::all(), std::optional(exponent), &ColourInfo::exponent);
+    return code == ColourCode::all().end() ? std::nullopt : std::optional(code->colour);
+}
+
+std::optional<Colour> coefficientColour(std::uint32_t ppm) {
+    const auto found = std::ranges::find(coefficientTable, ppm, &CoefficientMarking::ppm);
+    return found == coefficientTable.end() ? std::nullopt : std::optional(found->colour);
+}
+
+std::optional<std::uint32_t> coefficientOfBand(Colour colour) {
+    const auto found = std::ranges::find(coefficientTable, colour, &CoefficientMarking::colour);
+    return found == coefficientTable.end() ? std::nullopt : std::optional(found->ppm);
+}
+
+std::optional<int> e96Multiplier(char letter) {
+    const char upper = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    const auto found = std::ranges::find(e96Letters, upper, &MultiplierLetter::letter);
+    return found == e96Letters.end() ? std::nullopt : std::optional(found->exponent);
+}
+
 std::optional<Digits> inDigits(const TypedValue& value, int count) {
     if (value.digits() > count) {
         return std::nullopt;
@@ -60,76 +82,14 @@ std::optional<Digits> inDigits(const TypedValue& value, int count) {
                   value.exponent - padding};
 }
 
-Colour colourWhere(const std::optional<int> ColourInfo::*field, int wanted) {
-    return std::ranges::find(ColourCode::all(), std::optional<int>(wanted), field)->colour;
-}
-
-std::optional<std::vector<Colour>> bandsIn(const TypedValue& value, int count, const ToleranceMarking& marking,
-                                           std::optional<std::uint32_t> coefficient) {
-    const auto digits = inDigits(value, count);
-    if (!digits || digits->exponent < lowestBandExponent || digits->exponent > highestBandExponent) {
-        return std::nullopt;
-    }
-    std::vector<Colour> bands;
-    for (const char digit : digits->text) {
-        bands.push_back(colourWhere(&ColourInfo::digit, digit - '0'));
-    }
-    bands.push_back(colourWhere(&ColourInfo::exponent, digits->exponent));
-    if (marking.colour) {
-        bands.push_back(*marking.colour);
-        if (const auto colour = coefficient ? coefficientColour(*coefficient) : std::nullopt) {
-            bands.push_back(*colour);
-        }
-    }
-    return bands;
-}
-
-}  // namespace
-
-std::span<const ToleranceMarking> toleranceMarkings() { return toleranceTable; }
-
-std::optional<ToleranceMarking> markingOf(Tolerance tolerance) {
-    const auto found = std::ranges::find(toleranceTable, tolerance, &ToleranceMarking::tolerance);
-    return found == toleranceTable.end() ? std::nullopt : std::optional(*found);
-}
-
-std::optional<Tolerance> toleranceOfLetter(char letter) {
-    const auto found = std::ranges::find(toleranceTable, letter, &ToleranceMarking::letter);
-    return found == toleranceTable.end() ? std::nullopt : std::optional(found->tolerance);
-}
-
-std::optional<Colour> coefficientColour(std::uint32_t ppm) {
-    const auto found = std::ranges::find(coefficientTable, ppm, &CoefficientMarking::ppm);
-    return found == coefficientTable.end() ? std::nullopt : std::optional(found->colour);
-}
-
-std::optional<int> e96Multiplier(char letter) {
-    const char upper = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-    const auto found = std::ranges::find(e96Letters, upper, &MultiplierLetter::letter);
-    return found == e96Letters.end() ? std::nullopt : std::optional(found->exponent);
-}
-
-// Two digits and a multiplier for 5 % and wider, three for finer tolerances or three digits;
-// a coloured coefficient adds a sixth band to the three-digit marking.
-std::vector<Colour> partBands(const TypedValue& value, Tolerance tolerance, std::optional<std::uint32_t> coefficient) {
-    const auto marking = markingOf(tolerance);
-    if (!marking) {
-        return {};
-    }
-    const bool sixBands = marking->colour && coefficient && coefficientColour(*coefficient);
-    const int preferred = value.digits() <= 2 && tolerance >= Tolerance::percent(5) && !sixBands ? 2 : 3;
-    if (auto bands = bandsIn(value, preferred, *marking, coefficient)) {
-        return *bands;
-    }
-    return bandsIn(value, 5 - preferred, *marking, coefficient).value_or(std::vector<Colour>{});
-}
-
 std::string printedCode(const TypedValue& value, std::optional<Tolerance> tolerance) {
     UnitParts parts = unitPartsOf(value.significant, value.exponent);
     if (parts.whole == "0") {
         parts.whole.clear();
-    } else if (parts.whole.size() == 1 && parts.fraction.empty()) {
-        parts.fraction = "0";  // 1K0, as the code is printed
+    }
+    // Two digits at least, as the code is printed: 1K0, R10.
+    if (parts.whole.size() + parts.fraction.size() == 1) {
+        parts.fraction += "0";
     }
     const char unitLetter = parts.unit == Unit::MegaOhm ? 'M' : parts.unit == Unit::KiloOhm ? 'K' : 'R';
     const auto marking = tolerance ? markingOf(*tolerance) : std::nullopt;

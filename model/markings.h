@@ -2,9 +2,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "colour_code.h"
 #include "tolerance.h"
@@ -12,28 +11,23 @@
 
 namespace pruhomat {
 
-// The tolerances of the colour code, with their band colour (none for 20 %, which has no band)
-// and the letter printed after a code ("4K7J").
-struct ToleranceMarking {
-    Tolerance tolerance;
-    std::optional<Colour> colour;
-    char letter;
-};
-std::span<const ToleranceMarking> toleranceMarkings();  // 0,05 % to 20 %, rising
-std::optional<ToleranceMarking> markingOf(Tolerance tolerance);
-std::optional<Tolerance> toleranceOfLetter(char letter);
+// A band colour's name, the code's or "Růžová" for pink.
+std::string_view bandColourName(Colour colour);
 
-// The colour of a temperature coefficient in ppm/K; none for a figure the code lacks.
+// The power of ten a multiplier band of the colour stands for, pink ×0,001 to white ×10⁹; and
+// the colour of a power.
+std::optional<int> multiplierOfBand(Colour colour);
+std::optional<Colour> multiplierColour(int exponent);
+
+// The colour of a temperature coefficient in ppm/K; none for a figure the code lacks. And the
+// coefficient a band of the colour stands for.
 std::optional<Colour> coefficientColour(std::uint32_t ppm);
+std::optional<std::uint32_t> coefficientOfBand(Colour colour);
 
 // The power of ten of an E96 code's multiplier letter, in either case.
 std::optional<int> e96Multiplier(char letter);
 
-// The bands a part carries for the value: three for ±20 %, four or five by its digits and
-// tolerance, six with a coloured temperature coefficient; empty where no bands show it.
-std::vector<Colour> partBands(const TypedValue& value, Tolerance tolerance, std::optional<std::uint32_t> coefficient);
-
-// The printed code: "4K7", "470R", "R47", with the tolerance letter where there is one.
+// The printed code: "4K7", "470R", "R47", "R10", with the tolerance letter where there is one.
 std::string printedCode(const TypedValue& value, std::optional<Tolerance> tolerance);
 
 // The SMD code of three (two significant digits) or four characters (three): "472", "4R7",
@@ -42,5 +36,13 @@ std::string smdCode(const TypedValue& value, int significantDigits);
 
 // The E96 code ("01C" for 10 kΩ); empty where the value is no E96 value.
 std::string e96Code(const TypedValue& value);
+
+// The value in exactly `count` significant digits ("470" for 4,7 kΩ in three), with its power
+// of ten; none where it has more.
+struct Digits {
+    std::string text;
+    int exponent;
+};
+std::optional<Digits> inDigits(const TypedValue& value, int count);
 
 }  // namespace pruhomat

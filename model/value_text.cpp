@@ -77,7 +77,7 @@ public:
         }
         return false;
     }
-    // The tolerance letter of the printed code, in capitals: "J" of "4K7J".
+    // The tolerance letter of the printed code, in either case: "J" of "4K7J" and "4k7j".
     std::optional<Tolerance> toleranceLetter() {
         const auto tolerance = rest_.empty() ? std::nullopt : toleranceOfLetter(rest_.front());
         rest_.remove_prefix(tolerance ? 1 : 0);
@@ -180,13 +180,27 @@ std::optional<TypedValue> codeReading(std::string_view text, const std::optional
     std::optional<TypedValue> code;
     if ((text.size() == 3 || text.size() == 4) && std::ranges::all_of(text, isDigit)) {
         code = significantOf({std::string(text.substr(0, text.size() - 1)), text.back() - '0', std::nullopt}).value;
-    } else if (text.size() == 3 && (text[2] == 'R' || text[2] == 'r')) {
-        code = e96Reading(text)->value;
+    } else if (const auto e96 = text.size() == 3 && (text[2] == 'R' || text[2] == 'r') ? e96Reading(text) : std::nullopt) {
+        code = e96->value;
     }
     return code == own ? std::nullopt : code;
 }
 
 }  // namespace
+
+std::optional<TypedValue> readableValue(std::uint64_t significant, int exponent) {
+    if (significant == 0) {
+        return std::nullopt;
+    }
+    for (; significant % 10 == 0; significant /= 10) {
+        ++exponent;
+    }
+    const TypedValue value{significant, exponent};
+    if (value.digits() > mostSignificantDigits || rangeProblem(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 int TypedValue::digits() const { return static_cast<int>(std::to_string(significant).size()); }
 
@@ -214,6 +228,9 @@ ValueReading readValue(std::string_view text) {
     }
     if (negative) {
         return failed(ValueProblem::Negative);
+    }
+    if (parts->tolerance == Tolerance{0}) {
+        return failed(ValueProblem::ZeroTolerance);
     }
     ValueReading reading = numeral ? significantOf(*numeral) : *e96;
     reading.asCode = codeReading(number, reading.value);

@@ -31,6 +31,7 @@ enum class ValueProblem : std::uint8_t {
     AboveRange,
     BeforeFirstE96,
     PastLastE96,
+    ZeroTolerance,
 };
 
 // A value, or why the text gives none. A text that an SMD code reads as another value ("472",
@@ -53,8 +54,14 @@ inline constexpr std::size_t longestValueText = 32;  // characters
 // value are ignored, the no-break ones between digit groups too; a comma and a full stop are
 // both the decimal separator; "-" and "−" make it negative. µ or u (micro), m (milli) and G
 // (giga) are read too, so that such a value is out of range rather than no number. The value
-// must lie from 0,1 Ω to 99 MΩ with at most three significant digits.
+// must lie from 0,1 Ω to 99 MΩ with at most three significant digits, and a tolerance is more
+// than zero.
 ValueReading readValue(std::string_view text);
+
+// significant × 10^exponent ohms with the trailing zeros of its digits taken into the exponent
+// (100 × 10² is 1 × 10⁴), where it is a value the dialog reads: from 0,1 Ω to 99 MΩ, at most
+// three significant digits.
+std::optional<TypedValue> readableValue(std::uint64_t significant, int exponent);
 
 // A value split where the result row writes its unit: "4", "7" and kΩ for 4,7 kΩ.
 struct UnitParts {

@@ -26,6 +26,7 @@ TEST(ValueText, ReadsNumbersPrefixesUnitsAndTheRkmCode) {
         {"470 m", {47, -2}},   {"10 \u2126", {1, 1}},  {std::string(29, '0') + "47", {47, 0}},
         // Digit groups apart with no-break spaces, and the result row as copied.
         {"1\u00a0000", {1, 3}}, {"2\u202f200 \u2126", {22, 2}}, {"4,7 kΩ ±5 %", {47, 2}}, {"1k±10", {1, 3}},
+        {"4.r", {4, 0}},
     };
     for (const auto& [text, expected] : forms) {
         const auto reading = pruhomat::readValue(text);
@@ -35,6 +36,7 @@ TEST(ValueText, ReadsNumbersPrefixesUnitsAndTheRkmCode) {
                                      : std::optional(pruhomat::Tolerance::percent(text.ends_with("10") ? 10 : 5)))
             << text;
     }
+    EXPECT_FALSE(pruhomat::readValue("4.r").asCode);
 }
 
 TEST(ValueText, SaysWhyATextIsNoValue) {
@@ -42,7 +44,7 @@ TEST(ValueText, SaysWhyATextIsNoValue) {
         {"", ValueProblem::Empty},
         {"   ", ValueProblem::Empty},
         {"1.2.3", ValueProblem::NotANumber},
-        {"4k7k", ValueProblem::NotANumber},
+        {"4k7kk", ValueProblem::NotANumber},
         {"abc", ValueProblem::NotANumber},
         {"1e3", ValueProblem::NotANumber},
         {"k", ValueProblem::NotANumber},

@@ -1,9 +1,13 @@
 #include "reference_markings.h"
 
+#include <algorithm>
+
 namespace pruhomat::testing::reference {
 
-const std::array<ToleranceMark, 9> toleranceMarks{{
-    {5, "Šedá", 'W'},
+const std::array<ToleranceMark, 11> toleranceMarks{{
+    {1, "Šedá", 'L'},
+    {2, "Žlutá", 'P'},
+    {5, "Oranžová", 'W'},
     {10, "Fialová", 'B'},
     {25, "Modrá", 'C'},
     {50, "Zelená", 'D'},
@@ -30,5 +34,56 @@ const std::array<MultiplierMark, 12> e96Multipliers{{
     {'Z', -3}, {'Y', -2}, {'R', -2}, {'X', -1}, {'S', -1}, {'A', 0},
     {'B', 1}, {'H', 1}, {'C', 2}, {'D', 3}, {'E', 4}, {'F', 5},
 }};
+
+namespace {
+
+using enum Colour;
+
+struct BandMeaning {
+    Colour colour;
+    std::optional<int> digit;
+    std::optional<int> multiplier;
+    std::optional<std::uint32_t> hundredths;
+    std::optional<std::uint32_t> ppm;
+};
+
+constexpr std::optional<int> noDigit;
+constexpr std::optional<std::uint32_t> noneOf;
+
+constexpr std::array<BandMeaning, 13> meanings{{
+    {Black, 0, 0, noneOf, 250}, {Brown, 1, 1, 100, 100}, {Red, 2, 2, 200, 50},
+    {Orange, 3, 3, 5, 15},      {Yellow, 4, 4, 2, 25},   {Green, 5, 5, 50, 20},
+    {Blue, 6, 6, 25, 10},       {Violet, 7, 7, 10, 5},   {Grey, 8, 8, 1, 1},
+    {White, 9, 9, noneOf, noneOf}, {Gold, noDigit, -1, 500, noneOf}, {Silver, noDigit, -2, 1000, noneOf},
+    {Pink, noDigit, -3, noneOf, noneOf},
+}};
+
+const BandMeaning& meaningOf(Colour colour) { return *std::ranges::find(meanings, colour, &BandMeaning::colour); }
+
+}  // namespace
+
+std::optional<DecodedBands> decodeBands(std::span<const Colour> bands) {
+    if (bands.size() < 3 || bands.size() > 6) {
+        return std::nullopt;
+    }
+    const std::size_t digitCount = bands.size() >= 5 ? 3 : 2;
+    DecodedBands decoded{"", 0, 2000, std::nullopt};
+    for (std::size_t band = 0; band < digitCount; ++band) {
+        const auto digit = meaningOf(bands[band]).digit;
+        if (!digit || (band == 0 && digit == 0)) {
+            return std::nullopt;
+        }
+        decoded.digits += static_cast<char>('0' + *digit);
+    }
+    const auto multiplier = meaningOf(bands[digitCount]).multiplier;
+    const auto tolerance = bands.size() > 3 ? meaningOf(bands[digitCount + 1]).hundredths : std::optional(2000u);
+    decoded.ppm = bands.size() == 6 ? meaningOf(bands[5]).ppm : std::nullopt;
+    if (!multiplier || !tolerance || (bands.size() == 6 && !decoded.ppm)) {
+        return std::nullopt;
+    }
+    decoded.exponent = *multiplier;
+    decoded.hundredths = *tolerance;
+    return decoded;
+}
 
 }  // namespace pruhomat::testing::reference

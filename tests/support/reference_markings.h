@@ -2,11 +2,15 @@
 
 // The markings a resistor carries beyond the main window's bands, written out as published and
 // apart from model/: tolerance colours and letters, temperature coefficient colours, the E96
-// values in their numbering and the E96 code's multiplier letters.
+// values in their numbering, the E96 code's multiplier letters, and what a part's bands read as.
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
+
+#include "colour_code.h"
 
 namespace pruhomat::testing::reference {
 
@@ -15,7 +19,7 @@ struct ToleranceMark {
     std::string_view colour;   // as the palette names it; empty for 20 %, which has no band
     char letter;
 };
-extern const std::array<ToleranceMark, 9> toleranceMarks;
+extern const std::array<ToleranceMark, 11> toleranceMarks;
 
 struct CoefficientMark {
     std::uint32_t ppm;
@@ -31,5 +35,17 @@ struct MultiplierMark {
     int exponent;
 };
 extern const std::array<MultiplierMark, 12> e96Multipliers;
+
+// A part's bands read as IEC 60062 has them: two digits and the multiplier of ±20 %, then the
+// tolerance band, a third digit before the multiplier on five or six bands, the coefficient
+// sixth. The value is digits × 10^exponent as the bands give them ("100" and 2 for brown,
+// black, black, red); none where a band holds no colour of its place.
+struct DecodedBands {
+    std::string digits;
+    int exponent;
+    std::uint32_t hundredths;
+    std::optional<std::uint32_t> ppm;
+};
+std::optional<DecodedBands> decodeBands(std::span<const Colour> bands);
 
 }  // namespace pruhomat::testing::reference

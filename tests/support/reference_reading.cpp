@@ -1,6 +1,7 @@
 #include "reference_reading.h"
 
 #include <algorithm>
+#include <cctype>
 #include <regex>
 #include <string>
 
@@ -50,7 +51,8 @@ std::optional<Tolerance> toleranceOf(const std::string& number) {
 }
 
 std::optional<Tolerance> toleranceOfLetter(const std::string& letter) {
-    const auto mark = std::ranges::find(toleranceMarks, letter.empty() ? '\0' : letter[0], &ToleranceMark::letter);
+    const char capital = letter.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0])));
+    const auto mark = std::ranges::find(toleranceMarks, capital, &ToleranceMark::letter);
     return mark == toleranceMarks.end() ? std::nullopt : std::optional(Tolerance{mark->hundredths});
 }
 
@@ -144,8 +146,8 @@ std::optional<TypedValue> asCode(const std::string& text) {
 ValueReading numeral(const std::string& compact, std::optional<Tolerance>& letter) {
     static const std::regex grammar(
         "(-|\xE2\x88\x92)?"
-        "(?:([0-9]*)[.,]([0-9]*)(?:(R|r|k|K|M|m|G|u|\xC2\xB5|\xCE\xBC)([WBCDFGJKM])?)?"
-        "|([0-9]*)(R|r|k|K|M|m|G|u|\xC2\xB5|\xCE\xBC)([0-9]*)([WBCDFGJKM])?"
+        "(?:([0-9]*)[.,]([0-9]*)(?:(R|r|k|K|M|m|G|u|\xC2\xB5|\xCE\xBC)([LPWBCDFGJKMlpwbcdfgjkm])?)?"
+        "|([0-9]*)(R|r|k|K|M|m|G|u|\xC2\xB5|\xCE\xBC)([0-9]*)([LPWBCDFGJKMlpwbcdfgjkm])?"
         "|([0-9]*))"
         "(?:\xCE\xA9|\xE2\x84\xA6|[oO][hH][mM])?");
     std::smatch parts;
@@ -199,6 +201,10 @@ ValueReading readValue(std::string_view text) {
     ValueReading reading = parts ? valueOf(withoutSpaces(parts->value), letter) : problem(ValueProblem::NotANumber);
     if (parts && letter && parts->tolerance) {
         return problem(ValueProblem::NotANumber);
+    }
+    const bool readAsNumber = reading.problem != ValueProblem::NotANumber && reading.problem != ValueProblem::Negative;
+    if (parts && readAsNumber && parts->tolerance == Tolerance{0}) {
+        return problem(ValueProblem::ZeroTolerance);
     }
     if (reading.asCode == reading.value) {
         reading.asCode.reset();
