@@ -15,13 +15,13 @@ constexpr std::array<std::string_view, 5> tabOrder{"txtValue", "chkSmd", "cboTol
 
 constexpr std::array<std::string_view, FrmValue::previewLines> lineNames{
     "lblPreview1", "lblPreview2", "lblPreview3", "lblPreview4", "lblPreview5",
-    "lblPreview6", "lblPreview7", "lblPreview8", "lblPreview9"};
+    "lblPreview6", "lblPreview7", "lblPreview8", "lblPreview9", "lblPreview10"};
 
 constexpr int lineTop = 1050;
 constexpr int lineHeight = 240;
 
 forms::FormLooks looks() {
-    return {"frmValue", "Zadat hodnotu", 6600, 3810, forms::FormBorder::FixedDialog, forms::Placement::CentreOnOwner};
+    return {"frmValue", "Zadat hodnotu", 6600, 4050, forms::FormBorder::FixedDialog, forms::Placement::CentreOnOwner};
 }
 
 constexpr forms::LayoutRow previewLine(std::size_t line) {
@@ -35,13 +35,13 @@ constexpr auto layout = std::to_array<forms::LayoutRow>({
     forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}),
     forms::comboBox("cboTolerance", {}, {1080, 555, 1080, 315}).heardAs("Přesnost"),
     previewLine(0), previewLine(1), previewLine(2), previewLine(3), previewLine(4),
-    previewLine(5), previewLine(6), previewLine(7), previewLine(8),
+    previewLine(5), previewLine(6), previewLine(7), previewLine(8), previewLine(9),
     // The sunken box behind the lines, which say everything themselves.
     forms::label("lblPreview", "", {120, lineTop - 60, 6360, FrmValue::previewLines * lineHeight + 90})
         .bordered()
         .heardWithAnother(),
-    forms::commandButton("cmdOK", "OK", {3780, 3345, 1260, 345}).asDefault(),
-    forms::commandButton("cmdCancel", "Zrušit", {5220, 3345, 1260, 345}).asCancel(),
+    forms::commandButton("cmdOK", "OK", {3780, 3585, 1260, 345}).asDefault(),
+    forms::commandButton("cmdCancel", "Zrušit", {5220, 3585, 1260, 345}).asCancel(),
 });
 
 }  // namespace

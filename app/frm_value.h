@@ -18,7 +18,7 @@ namespace pruhomat {
 // loads it anew.
 class FrmValue {
 public:
-    static constexpr std::size_t previewLines = 9;
+    static constexpr std::size_t previewLines = 10;
 
     FrmValue(forms::PlatformPort& port, std::string decimalSeparator);
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <tuple>
 
 #include "band_palettes.h"
 #include "colour_code.h"
-#include "czech_text.h"
+#include "marking_lines.h"
 #include "markings.h"
+#include "part_bands.h"
 #include "series_text.h"
 
 namespace pruhomat {
@@ -19,7 +19,7 @@ struct ProblemText {
     std::string_view text;
 };
 
-constexpr std::array<ProblemText, 10> problemTexts{{
+constexpr std::array<ProblemText, 11> problemTexts{{
     {ValueProblem::Empty, "Zadejte hodnotu, např. 4k7 nebo 4,7 kΩ."},
     {ValueProblem::TooLong, "Hodnota je delší než 32 znaků."},
     {ValueProblem::NotANumber, "Toto není hodnota: zkuste 4k7, 4,7 kΩ nebo 4700."},
@@ -30,21 +30,14 @@ constexpr std::array<ProblemText, 10> problemTexts{{
     {ValueProblem::AboveRange, "Největší hodnota je 99 MΩ."},
     {ValueProblem::BeforeFirstE96, "Kódy E96 začínají číslem 01 (100)."},
     {ValueProblem::PastLastE96, "Čísla nad 96 leží za poslední hodnotou E96 (96 je 976)."},
+    {ValueProblem::ZeroTolerance, "Přesnost musí být větší než 0 %."},
 }};
 
-constexpr std::string_view undrawable = "Tuto hodnotu nenakreslí čtyři ani pět pásků.";
+constexpr std::string_view undrawable = "Tuto hodnotu okno čtyřmi ani pěti pásky nenakreslí.";
 constexpr std::string_view toleranceNotDrawn = "Okno kreslí přesnost 1, 2, 5 a 10 %";
 constexpr std::string_view coefficientNotDrawn = "Pásek teplotního součinitele okno nekreslí.";
-
-std::string colourName(Colour colour) { return inLowerCase(ColourCode::info(colour).name); }
-
-std::string joined(const std::vector<std::string>& parts) {
-    std::string text;
-    for (const std::string& part : parts) {
-        text += (text.empty() ? "" : ", ") + part;
-    }
-    return text;
-}
+constexpr std::string_view threeDigitsAtTwentyPercent = "Pro ±20 % nesou pásky nejvýše dvě platné číslice.";
+constexpr std::string_view coefficientOnThreeBands = "Tři pásky (±20 %) teplotní součinitel nenesou.";
 
 std::vector<std::string> windowColours(const DrawnResistor& drawn) {
     const auto values = bandValues(drawn.state);
@@ -59,15 +52,17 @@ std::vector<std::string> windowColours(const DrawnResistor& drawn) {
     return names;
 }
 
-// "na součástce 5 pásků: …", where the part's bands are not the ones the window draws.
-std::string partBandsLine(const std::vector<Colour>& bands, const std::string& windowBands) {
-    std::vector<std::string> names;
-    std::ranges::transform(bands, std::back_inserter(names), colourName);
-    if (bands.empty() || joined(names) == windowBands) {
+// "na součástce 5 pásků: …", where the part's bands are not the ones the window draws or older
+// parts carried another colour.
+std::string partBandsLine(const std::vector<Colour>& bands, Tolerance tolerance, const std::string& windowBands,
+                          std::string_view separator) {
+    const std::string names = bandNames(bands);
+    const std::string older = olderMarkingNote(tolerance, separator);
+    if (bands.empty() || (names == windowBands && older.empty())) {
         return "";
     }
     const std::string count = std::to_string(bands.size()) + (bands.size() < 5 ? " pásky" : " pásků");
-    return "na součástce " + count + ": " + joined(names);
+    return "na součástce " + count + ": " + names + older;
 }
 
 std::string smdLine(const TypedValue& value) {
@@ -80,25 +75,28 @@ std::string smdLine(const TypedValue& value) {
     return codes.empty() ? "" : (codes.size() == 1 ? "kód SMD: " : "kódy SMD: ") + joined(codes);
 }
 
-std::string valueLine(const TypedValue& value, Tolerance tolerance, std::optional<std::uint32_t> coefficient,
-                      std::string_view separator) {
-    return valueWithUnit(value.significant, value.exponent, separator) + " ±" + toleranceText(tolerance, separator) +
-           " %" + (coefficient ? " " + std::to_string(*coefficient) + " ppm/K" : "");
-}
-
-// Why the window leaves something of the marking out, or cannot draw it at all.
-std::vector<std::string> notesOn(const ValuePreview& preview, Tolerance tolerance,
-                                 std::optional<std::uint32_t> coefficient) {
+// What the part's bands leave out, then why the window leaves something out or cannot draw it
+// at all, the last line when OK is greyed.
+std::vector<std::string> notesOn(const ValuePreview& preview, const std::vector<Colour>& bands, Tolerance tolerance,
+                                 std::optional<std::uint32_t> coefficient, std::string_view separator) {
     std::vector<std::string> notes;
+    const auto marking = markingOf(tolerance);
+    if (!marking) {
+        notes.push_back("Přesnost ±" + toleranceText(tolerance, separator) + " % nemá barvu ani písmeno.");
+    } else if (bands.empty()) {
+        notes.emplace_back(threeDigitsAtTwentyPercent);
+    }
+    if (coefficient && !coefficientColour(*coefficient)) {
+        notes.push_back("Teplotní součinitel " + std::to_string(*coefficient) + " ppm/K nemá barvu.");
+    } else if (coefficient && marking && !marking->colour && !bands.empty()) {
+        notes.emplace_back(coefficientOnThreeBands);
+    } else if (coefficient && preview.drawn) {
+        notes.emplace_back(coefficientNotDrawn);
+    }
     if (!preview.drawn) {
         const auto whole = tolerance.wholePercent();
         const bool drawnTolerance = whole && ColourCode::positionOf(PaletteMode::Tolerance, *whole);
         notes.emplace_back(drawnTolerance ? undrawable : toleranceNotDrawn);
-    }
-    if (coefficient && !coefficientColour(*coefficient)) {
-        notes.push_back("Teplotní součinitel " + std::to_string(*coefficient) + " ppm/K nemá barvu.");
-    } else if (coefficient && preview.drawn) {
-        notes.emplace_back(coefficientNotDrawn);
     }
     return notes;
 }
@@ -107,21 +105,25 @@ std::vector<std::string> notesOn(const ValuePreview& preview, Tolerance toleranc
 void describe(ValuePreview& preview, const TypedValue& value, Tolerance tolerance,
               std::optional<std::uint32_t> coefficient, std::string_view separator) {
     const auto whole = tolerance.wholePercent();
+    const std::vector<Colour> bands = partBands(value, tolerance, coefficient);
     preview.drawn = whole ? bandsFor(value, *whole) : std::nullopt;
-    preview.value = valueLine(value, tolerance, coefficient, separator);
+    preview.value = markingText(value, tolerance, coefficient, separator);
     preview.bands = preview.drawn ? joined(windowColours(*preview.drawn)) : "";
-    preview.partBands = partBandsLine(partBands(value, tolerance, coefficient), preview.bands);
+    preview.partBands = partBandsLine(bands, tolerance, preview.bands, separator);
+    const auto otherEnd = readBackwards(bands);
+    preview.otherEnd = otherEnd ? otherEndLine(*otherEnd, separator) : "";
     preview.code = "kód RKM: " + printedCode(value, tolerance);
     preview.smd = smdLine(value);
     std::tie(preview.series, preview.nearestE96) = seriesLines(value, separator);
-    preview.notes = notesOn(preview, tolerance, coefficient);
+    preview.notes = notesOn(preview, bands, tolerance, coefficient, separator);
 }
 
 }  // namespace
 
 std::vector<std::string> ValuePreview::lines() const {
     std::vector<std::string> shown;
-    for (const std::string* line : {&value, &bands, &partBands, &code, &smd, &series, &nearestE96, &otherReading}) {
+    for (const std::string* line :
+         {&value, &bands, &partBands, &otherEnd, &code, &smd, &series, &nearestE96, &otherReading}) {
         if (!line->empty()) {
             shown.push_back(*line);
         }

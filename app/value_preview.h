@@ -16,6 +16,7 @@ struct ValuePreview {
     std::string value;         // "4,7 kΩ ±5 %", or why there is no value
     std::string bands;         // as the window draws them: "žlutá, fialová, červená, zlatá"
     std::string partBands;     // where a part carries others: "na součástce 3 pásky: žlutá, fialová, červená"
+    std::string otherEnd;      // those bands read backwards: "obráceně: 120 Ω ±1 % (stejně pravděpodobné)"
     std::string code;          // "kód RKM: 4K7J"
     std::string smd;           // "kódy SMD: 472, 4701"
     std::string series;        // "řady E6, E12, E24", or the nearest values of E24 ...

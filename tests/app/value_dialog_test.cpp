@@ -51,7 +51,7 @@ protected:
         return joined;
     }
     // The list's items from 1 % on: 1, 2, 5 and 10 % as the window's tolerance band.
-    static constexpr int onePercentItem = 4;
+    static constexpr int onePercentItem = 6;
 
     HeadlessSession session;
     Form1 window{session, ","};
@@ -232,7 +232,7 @@ TEST_F(ValueDialog, TheDoneExampleDrawsFourBandsAndTheNextShowingOffersItsText) 
 TEST_F(ValueDialog, AValueThatCannotBeDrawnSaysWhyAndChangesNothing) {
     RecordingPort port;
     Form1 untouched(port, ",");
-    for (const char* text : {"abc", "100M", "", "1e3", "4,752 kΩ", "\u22124k7", "0", "1m", "1G", "4k7k", "4,7 µ",
+    for (const char* text : {"abc", "100M", "", "1e3", "4,752 kΩ", "\u22124k7", "0", "1m", "1G", "4k7kk", "4,7 µ",
                              "4k7 ±3 %"}) {
         enterValue([&](HeadlessView& dialog) {
             type(dialog, text);

@@ -30,7 +30,7 @@ TEST(ValuePreview, SaysWhyNothingCanBeDrawn) {
     for (const auto& [text, reason] : {std::pair{"abc", "Toto není hodnota: zkuste 4k7, 4,7 kΩ nebo 4700."},
                                        std::pair{"100M", "Největší hodnota je 99 MΩ."},
                                        std::pair{"", "Zadejte hodnotu, např. 4k7 nebo 4,7 kΩ."},
-                                       std::pair{"0,475", "Tuto hodnotu nenakreslí čtyři ani pět pásků."}}) {
+                                       std::pair{"0,475", "Tuto hodnotu okno čtyřmi ani pěti pásky nenakreslí."}}) {
         const ValuePreview preview = previewValue(text, Tolerance::percent(1), ",");
         EXPECT_EQ(preview.lines().back(), reason) << text;
         EXPECT_FALSE(preview.drawn) << text;
@@ -60,7 +60,7 @@ TEST(ValuePreview, ShowsEveryMarkingATextCarries) {
         {"2M2K", {"2,2 MΩ ±10 %", "červená, červená, zelená, stříbrná"}, true},
         {"4k7 0,1 %", {"na součástce 5 pásků: žlutá, fialová, černá, hnědá, fialová", "Okno kreslí přesnost 1, 2, 5 a 10 %"}, false},
         {"4,7 kΩ ±0,25 %", {"4,7 kΩ ±0,25 %", "kód RKM: 4K7C"}, false},
-        {"4k7 ±0,05 %", {"na součástce 5 pásků: žlutá, fialová, černá, hnědá, šedá"}, false},
+        {"4k7 ±0,05 %", {"na součástce 5 pásků: žlutá, fialová, černá, hnědá, oranžová (dříve šedá)"}, false},
         {"4k7 20%", {"na součástce 3 pásky: žlutá, fialová, červená", "kód RKM: 4K7M"}, false},
         {"10k 1% 50ppm", {"10 kΩ ±1 % 50 ppm/K", "na součástce 6 pásků: hnědá, černá, černá, červená, hnědá, červená",
                           "Pásek teplotního součinitele okno nekreslí."}, true},
@@ -82,6 +82,41 @@ TEST(ValuePreview, ShowsEveryMarkingATextCarries) {
         }
         EXPECT_EQ(preview.drawn.has_value(), row.drawn) << row.text;
         EXPECT_LE(lines.size(), 9u) << row.text << ": more lines than the dialog has";
+    }
+}
+
+// Markings once written wrong, each line of the preview with 5 % chosen in the list.
+TEST(ValuePreview, WritesEveryMarkingToTheCode) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> table{
+        {"0,47 1% 50ppm", {"0,47 Ω ±1 % 50 ppm/K", "žlutá, fialová, stříbrná, hnědá",
+                           "na součástce 6 pásků: žlutá, fialová, černá, růžová, hnědá, červená", "kód RKM: R47F",
+                           "kódy SMD: R47, R470", "řady E3, E6, E12, E24, E192", "Pásek teplotního součinitele okno nekreslí."}},
+        {"4,75k 20%", {"4,75 kΩ ±20 %", "kód RKM: 4K75M", "kódy SMD: 4751, 66B", "řady E96, E192",
+                       "Pro ±20 % nesou pásky nejvýše dvě platné číslice.", "Okno kreslí přesnost 1, 2, 5 a 10 %"}},
+        {"4k7 20% 50ppm", {"4,7 kΩ ±20 % 50 ppm/K", "na součástce 3 pásky: žlutá, fialová, červená",
+                           "obráceně: 270 kΩ ±20 % (stejně pravděpodobné)", "kód RKM: 4K7M", "kódy SMD: 472, 4701",
+                           "řady E3, E6, E12, E24, E192", "Tři pásky (±20 %) teplotní součinitel nenesou.",
+                           "Okno kreslí přesnost 1, 2, 5 a 10 %"}},
+        {"96F", {"97,6 MΩ ±5 %", "na součástce 5 pásků: bílá, fialová, modrá, zelená, zlatá", "kód RKM: 97M6J",
+                 "kódy SMD: 9765, 96F", "řady E96, E192", "Tuto hodnotu okno čtyřmi ani pěti pásky nenakreslí."}},
+        {"0R1 5%", {"0,1 Ω ±5 %", "hnědá, černá, stříbrná, zlatá", "kód RKM: R10J", "kódy SMD: R10, R100, 01Z",
+                    "řady E3, E6, E12, E24, E48, E96, E192"}},
+        {"4k7 ±0 %", {"Přesnost musí být větší než 0 %."}},
+        {"4k7j", {"4,7 kΩ ±5 %", "žlutá, fialová, červená, zlatá", "kód RKM: 4K7J", "kódy SMD: 472, 4701",
+                  "řady E3, E6, E12, E24, E192"}},
+        {"4k7 0,01 %", {"4,7 kΩ ±0,01 %", "na součástce 5 pásků: žlutá, fialová, černá, hnědá, šedá (dříve ±0,05 %)",
+                        "kód RKM: 4K7L", "kódy SMD: 472, 4701", "řady E3, E6, E12, E24, E192",
+                        "Okno kreslí přesnost 1, 2, 5 a 10 %"}},
+        {"10k 1%", {"10 kΩ ±1 %", "hnědá, černá, černá, červená, hnědá", "obráceně: 120 Ω ±1 % (stejně pravděpodobné)",
+                    "kód RKM: 10KF", "kódy SMD: 103, 1002, 01C", "řady E3, E6, E12, E24, E48, E96, E192"}},
+        {"216 0,1% 33ppm", {"216 Ω ±0,1 % 33 ppm/K", "na součástce 5 pásků: červená, hnědá, modrá, černá, fialová",
+                            "obráceně: 7,06 kΩ ±2 % (stejně pravděpodobné)", "kód RKM: 216RB", "kód SMD: 2160",
+                            "nejbližší E24: 200 Ω −7,4 % / 220 Ω +1,9 %", "nejbližší E96: 215 Ω −0,5 % / 221 Ω +2,3 %",
+                            "jako kód SMD: 21 MΩ", "Teplotní součinitel 33 ppm/K nemá barvu.",
+                            "Okno kreslí přesnost 1, 2, 5 a 10 %"}},
+    };
+    for (const auto& [text, lines] : table) {
+        EXPECT_EQ(previewValue(text, fivePercent, ",").lines(), lines) << text;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "colour_code.h"
+#include "frm_value.h"
 #include "images.h"
 #include "real_window.h"
 #include "reference.h"
@@ -201,7 +202,7 @@ void typeKeys(Fl_Window& window, const std::vector<unsigned long>& keysyms) {
 // The preview's shown lines, one label each.
 std::string preview(fltk::FormWindow& dialog) {
     std::string lines;
-    for (int line = 1; line <= 9; ++line) {
+    for (std::size_t line = 1; line <= FrmValue::previewLines; ++line) {
         const Fl_Widget& shown = *dialog.widget("lblPreview" + std::to_string(line));
         lines += shown.visible() ? (lines.empty() ? "" : "\n") + std::string(shown.label()) : "";
     }

@@ -137,7 +137,7 @@ try:
     check(tolerances is not None, "the tolerance list by name")
     items = [(item.name, "selected" in states(item)) for item in tolerances[3]] if tolerances else []
     check(items == [(percent + " %", percent == "5") for percent in
-                    ["0,05", "0,1", "0,25", "0,5", "1", "2", "5", "10", "20"]],
+                    ["0,01", "0,02", "0,05", "0,1", "0,25", "0,5", "1", "2", "5", "10", "20"]],
           "the tolerances with the resistor's chosen: " + repr(items))
     check("focused" in field[2], "the value field has the focus")
     subprocess.run(["xdotool", "type", "--delay", "30", "330"], check=True)

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "frm_value.h"
 #include "reference.h"
 #include "reference_markings.h"
 #include "reference_reading.h"
@@ -493,7 +494,7 @@ namespace pruhomat::testing {
 
 std::vector<std::string> previewLines(const forms::Form& dialog) {
     std::vector<std::string> lines;
-    for (int line = 1; line <= 9; ++line) {
+    for (std::size_t line = 1; line <= FrmValue::previewLines; ++line) {
         const forms::Control& shown = dialog.control("lblPreview" + std::to_string(line));
         if (shown.visible()) {
             lines.push_back(shown.caption());

@@ -1,6 +1,7 @@
 // The value dialog as a user meets it: opened by Ctrl+F and from the system menu, typed into
 // with SendInput, and its resistor looked for on the screen.
 #include "colour_code.h"
+#include "frm_value.h"
 #include "harness.h"
 
 namespace {
@@ -23,7 +24,7 @@ void typeKeys(std::initializer_list<WORD> keys) {
 // The preview's shown lines, one window each.
 std::string previewOf(Driver& driver, HWND dialog) {
     std::string lines;
-    for (int line = 1; line <= 9; ++line) {
+    for (std::size_t line = 1; line <= pruhomat::FrmValue::previewLines; ++line) {
         const HWND shown = valueDialogControl(dialog, "lblPreview" + std::to_string(line));
         lines += IsWindowVisible(shown) ? (lines.empty() ? "" : "\r\n") + driver.caption(shown) : "";
     }
