@@ -2,6 +2,8 @@
 
 #include "form.h"
 
+#include <utility>
+
 namespace pruhomat::forms {
 
 void Control::mark(Property property) {
@@ -56,6 +58,20 @@ void Control::setSelectedItem(int item) {
     if (selectedItem_ != item) {
         selectedItem_ = item;
         mark(ValueProperty);
+    }
+}
+
+void Control::setPicture(ImageId picture) {
+    if (picture_ != picture) {
+        picture_ = picture;
+        mark(PictureProperty);
+    }
+}
+
+void Control::setItems(std::vector<std::string> items) {
+    if (items_ != items) {
+        items_ = std::move(items);
+        mark(ItemsProperty);
     }
 }
 

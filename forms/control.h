@@ -52,7 +52,7 @@ struct Rect {
 };
 
 // The properties handlers change; a front-end updates a native widget for each one marked.
-enum Property : std::uint8_t {
+enum Property : std::uint16_t {
     CaptionProperty = 1,
     BackgroundProperty = 2,
     VisibleProperty = 4,
@@ -61,7 +61,12 @@ enum Property : std::uint8_t {
     FocusMarkProperty = 32,
     AccessibilityProperty = 64,
     EnabledProperty = 128,
+    PictureProperty = 256,
+    ItemsProperty = 512,
 };
+
+// The Property bits of the changes to one control.
+using PropertySet = std::uint16_t;
 
 inline constexpr int noItem = -1;
 
@@ -96,6 +101,8 @@ public:
     // What a screen reader says the control is (empty: its caption), and whether it reads as
     // the selected item.
     const std::string& accessibleName() const { return accessibleName_; }
+    ImageId picture() const { return picture_; }
+    const std::vector<std::string>& items() const { return items_; }
     bool accessibleSelected() const { return accessibleSelected_; }
 
     void setCaption(std::string_view caption);
@@ -106,6 +113,9 @@ public:
     void setEnabled(bool enabled);
     // Marks ValueProperty, as the selection is a combo box's value.
     void setSelectedItem(int item);
+    // A picture box's picture and a combo box's items, as handlers change them.
+    void setPicture(ImageId picture);
+    void setItems(std::vector<std::string> items);
     void setFocusMark(const Rect& area);
     void setAccessibleName(std::string_view name);
     void setAccessibleSelected(bool selected);
@@ -115,15 +125,13 @@ public:
     Border border = Border::NoBorder;
     Font font;
     Paint foreground = SystemColour::WindowText;
-    ImageId picture = ImageId::NoImage;
     bool isDefault = false;
     bool isCancel = false;
     // Read out with another control (a unit with its value), so no object of its own for readers.
     bool partOfAnother = false;
     // Under the pointer a moment, the toolkit's tooltip shows what a reader hears of it.
     bool showsNameAsTooltip = false;
-    std::vector<std::string> items;  // a combo box's
-    std::size_t longestText = 0;     // a text box's, in characters; 0 for no limit
+    std::size_t longestText = 0;  // a text box's, in characters; 0 for no limit
 
     std::function<void()> onClick;
     // The user edited a text box's text or chose a combo box's item.
@@ -146,7 +154,9 @@ private:
     Rect focusMark_;
     std::string accessibleName_;
     bool accessibleSelected_ = false;
-    std::uint8_t changed_ = 0;
+    ImageId picture_ = ImageId::NoImage;
+    std::vector<std::string> items_;
+    PropertySet changed_ = 0;
     Form* form_ = nullptr;
     std::size_t index_ = 0;
 };

@@ -143,6 +143,9 @@ void Form::click(std::size_t index) {
 
 void Form::edit(std::size_t index, std::string_view text) {
     Control& target = controls_.at(index);
+    if (!isShown(target) || !target.enabled()) {
+        return;
+    }
     target.caption_ = target.longestText == 0 ? text : firstCharacters(text, target.longestText);
     if (target.onChange) {
         target.onChange();
@@ -151,6 +154,9 @@ void Form::edit(std::size_t index, std::string_view text) {
 
 void Form::choose(std::size_t index, int item) {
     Control& target = controls_.at(index);
+    if (!isShown(target) || !target.enabled()) {
+        return;
+    }
     target.selectedItem_ = item;
     if (target.onChange) {
         target.onChange();
@@ -161,7 +167,7 @@ void Form::recordChange(Control& control, Property property) {
     if (control.changed_ == 0) {
         changed_.push_back(control.index_);
     }
-    control.changed_ = static_cast<std::uint8_t>(control.changed_ | property);
+    control.changed_ = static_cast<PropertySet>(control.changed_ | property);
 }
 
 void Form::clearChanges() {

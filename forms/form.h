@@ -69,7 +69,8 @@ public:
     void click(std::size_t index);
 
     // What the user typed into a text box or chose in a combo box. The native control shows it
-    // already, so it is no change to bring to the screen; onChange runs.
+    // already, so it is no change to bring to the screen; onChange runs. Hidden and disabled
+    // controls take none.
     void edit(std::size_t index, std::string_view text);
     void choose(std::size_t index, int item);
 
@@ -90,7 +91,7 @@ public:
 
     // The controls changed since the last clearChanges, each with its Property bits.
     const std::vector<std::size_t>& changedControls() const { return changed_; }
-    std::uint8_t changedProperties(std::size_t index) const { return controls_.at(index).changed_; }
+    PropertySet changedProperties(std::size_t index) const { return controls_.at(index).changed_; }
     void clearChanges();
 
 private:

@@ -37,7 +37,7 @@ KeyOutcome arrowOnOption(Form& form, std::size_t option, Key key) {
 
 // Up and Down choose the previous or next item, stopping at the ends, as the native list does.
 KeyOutcome arrowOnComboBox(Control& box, Key key) {
-    const int last = static_cast<int>(box.items.size()) - 1;
+    const int last = static_cast<int>(box.items().size()) - 1;
     const int next = std::clamp(box.selectedItem() + (key == Key::Down ? 1 : -1), 0, last);
     if (next != box.selectedItem()) {
         box.setSelectedItem(next);
@@ -62,6 +62,9 @@ Rect keyboardPlace(const Form& form, std::size_t focused) {
 
 KeyOutcome arrowKey(Form& form, std::size_t focused, ControlKind kind, Key key) {
     if (kind == ControlKind::ComboBox && (key == Key::Up || key == Key::Down)) {
+        if (!form.controls()[focused].enabled()) {
+            return {true};
+        }
         return arrowOnComboBox(form.at(focused), key);
     }
     return kind == ControlKind::OptionButton ? arrowOnOption(form, focused, key) : KeyOutcome{};

@@ -15,12 +15,12 @@ Control controlOf(const LayoutRow& row) {
     control.border = row.border;
     control.font = row.font;
     control.foreground = row.foreground;
-    control.picture = row.picture;
+    control.setPicture(row.picture);
     control.isDefault = row.isDefault;
     control.isCancel = row.isCancel;
     control.partOfAnother = row.partOfAnother;
     control.longestText = row.longestText;
-    control.items.assign(row.items.begin(), row.items.end());
+    control.setItems({row.items.begin(), row.items.end()});
     return control;
 }
 

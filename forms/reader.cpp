@@ -127,6 +127,11 @@ ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focus
 
 std::string tooltipText(const Control& control) { return control.showsNameAsTooltip ? readerName(control) : ""; }
 
+std::string chosenItem(const Control& control) {
+    const int item = control.selectedItem();
+    return item >= 0 && static_cast<std::size_t>(item) < control.items().size() ? control.items()[static_cast<std::size_t>(item)] : "";
+}
+
 const std::string& readerText(const Control& control) {
     return control.kind() == ControlKind::TextBox ? control.caption() : readerName(control);
 }
@@ -144,11 +149,11 @@ bool readerClickable(const Control& control) {
     return static_cast<bool>(control.onClick) || (takesPointerItself(control.kind()) && !control.isInputField());
 }
 
-std::pair<std::size_t, std::uint8_t> heardChange(const Form& form, std::size_t index, std::uint8_t properties) {
+std::pair<std::size_t, PropertySet> heardChange(const Form& form, std::size_t index, PropertySet properties) {
     const std::size_t stack = stackOf(form, index);
     const bool stacked = stack != index || frontOf(form, stack) != stack;
     if (stacked && (properties & VisibleProperty)) {
-        properties = static_cast<std::uint8_t>((properties & ~VisibleProperty) | CaptionProperty | AccessibilityProperty);
+        properties = static_cast<PropertySet>((properties & ~VisibleProperty) | CaptionProperty | AccessibilityProperty);
     }
     return {stack, properties};
 }

@@ -68,6 +68,9 @@ ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focus
 // The tooltip a control shows under the pointer: its reader's name, or none.
 std::string tooltipText(const Control& control);
 
+// The item a combo box shows, as a reader hears its value; empty for none or another control.
+std::string chosenItem(const Control& control);
+
 // What a text box holds or another control shows, as a reader reads its text.
 const std::string& readerText(const Control& control);
 
@@ -79,6 +82,6 @@ bool readerClickable(const Control& control);
 
 // What a reader hears of a control's changed properties: a stack's picture coming to the front
 // or going is a new name for the stack. The stack and the properties to announce.
-std::pair<std::size_t, std::uint8_t> heardChange(const Form& form, std::size_t index, std::uint8_t properties);
+std::pair<std::size_t, PropertySet> heardChange(const Form& form, std::size_t index, PropertySet properties);
 
 }  // namespace pruhomat::forms

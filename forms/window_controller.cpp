@@ -22,7 +22,7 @@ WindowController::~WindowController() { session_.closed(*this); }
 void WindowController::syncChanges() {
     bool marksMoved = false;
     for (const std::size_t index : form_.changedControls()) {
-        const std::uint8_t changed = form_.changedProperties(index);
+        const PropertySet changed = form_.changedProperties(index);
         marksMoved = marksMoved || (changed & FocusMarkProperty) != 0;
         native_.applyChange(index, changed);
     }

@@ -14,7 +14,7 @@ namespace pruhomat::forms {
 class NativeWindow {
 public:
     // Brings the changed properties of a control to its native control.
-    virtual void applyChange(std::size_t index, std::uint8_t changed) = 0;
+    virtual void applyChange(std::size_t index, PropertySet changed) = 0;
     // Gives a control the toolkit's keyboard focus; a frame's goes to the window, which
     // draws the frame's mark.
     virtual void focusNative(std::size_t index) = 0;

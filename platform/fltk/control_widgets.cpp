@@ -35,7 +35,7 @@ public:
 
 const FltkFaces fltkFaces;
 
-void applyCommon(Fl_Widget& widget, const Control& control, std::uint8_t changed) {
+void applyCommon(Fl_Widget& widget, const Control& control, forms::PropertySet changed) {
     if (changed & forms::EnabledProperty) {
         control.enabled() ? widget.activate() : widget.deactivate();
     }
@@ -51,24 +51,51 @@ void applyCommon(Fl_Widget& widget, const Control& control, std::uint8_t changed
     widget.redraw();
 }
 
-void applyButton(Fl_Widget& widget, const Control& control, std::uint8_t changed) {
+void applyButton(Fl_Widget& widget, const Control& control, forms::PropertySet changed) {
     applyCommon(widget, control, changed);
     if (changed & forms::ValueProperty) {
         static_cast<Fl_Button&>(widget).value(control.value() ? 1 : 0);
     }
 }
 
-void applyInput(Fl_Widget& widget, const Control& control, std::uint8_t changed) {
+void applyInput(Fl_Widget& widget, const Control& control, forms::PropertySet changed) {
     applyCommon(widget, control, changed);
     if (changed & forms::CaptionProperty) {
         static_cast<Fl_Input&>(widget).value(control.caption().c_str());
     }
 }
 
-void applyChoice(Fl_Widget& widget, const Control& control, std::uint8_t changed) {
+// FLTK reads a slash in a menu item as a submenu and an ampersand as a shortcut mark.
+std::string menuLabel(const std::string& item) {
+    std::string label;
+    for (const char character : item) {
+        label += character == '/' || character == '&' || character == '\\' ? std::string{'\\', character} : std::string{character};
+    }
+    return label;
+}
+
+void addItems(Fl_Choice& choice, const Control& control) {
+    for (const std::string& item : control.items()) {
+        choice.add(menuLabel(item).c_str());
+    }
+}
+
+void applyChoice(Fl_Widget& widget, const Control& control, forms::PropertySet changed) {
     applyCommon(widget, control, changed);
-    if (changed & forms::ValueProperty) {
-        static_cast<Fl_Choice&>(widget).value(control.selectedItem());
+    auto& choice = static_cast<Fl_Choice&>(widget);
+    if (changed & forms::ItemsProperty) {
+        choice.clear();
+        addItems(choice, control);
+    }
+    if (changed & (forms::ValueProperty | forms::ItemsProperty)) {
+        choice.value(control.selectedItem());
+    }
+}
+
+void applyPicture(Fl_Widget& widget, const Control& control, forms::PropertySet changed) {
+    applyCommon(widget, control, changed);
+    if (changed & forms::PictureProperty) {
+        static_cast<PictureBox&>(widget).setPicture(control.picture());
     }
 }
 
@@ -108,7 +135,7 @@ Fl_Widget* createFrame(const Control&, const Rect& box, ImageCache&) {
 }
 
 Fl_Widget* createPicture(const Control& control, const Rect& box, ImageCache& images) {
-    return new PictureBox(box.left, box.top, box.width, box.height, images, control.picture,
+    return new PictureBox(box.left, box.top, box.width, box.height, images, control.picture(),
                           control.border == forms::Border::FixedSingle);
 }
 
@@ -132,9 +159,7 @@ void reportClick(Fl_Widget& widget, const Control& control, forms::WindowControl
 
 Fl_Widget* createChoice(const Control& control, const Rect& box, ImageCache&) {
     auto* choice = new Fl_Choice(box.left, box.top, box.width, box.height);
-    for (const std::string& item : control.items) {
-        choice->add(item.c_str());
-    }
+    addItems(*choice, control);
     choice->value(control.selectedItem());
     return choice;
 }
@@ -183,7 +208,7 @@ WidgetKind widgetKindOf(forms::ControlKind kind) {
         case forms::ControlKind::Label:
             return {createLabel, applyCommon, nullptr, false};
         case forms::ControlKind::PictureBox:
-            return {createPicture, applyCommon, nullptr, false};
+            return {createPicture, applyPicture, nullptr, false};
         case forms::ControlKind::CommandButton:
             return {createButton, applyButton, reportClick, false};
         case forms::ControlKind::OptionButton:

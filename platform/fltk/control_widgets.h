@@ -17,7 +17,7 @@ namespace pruhomat::fltk {
 // the window's own pointer handling makes).
 struct WidgetKind {
     Fl_Widget* (*create)(const forms::Control& control, const forms::Rect& box, ImageCache& images);
-    void (*apply)(Fl_Widget& widget, const forms::Control& control, std::uint8_t changed);
+    void (*apply)(Fl_Widget& widget, const forms::Control& control, forms::PropertySet changed);
     void (*report)(Fl_Widget& widget, const forms::Control& control, forms::WindowController& controller,
                    std::size_t index);
     // A frame that has the keyboard keeps FLTK's focus on the window and draws its own mark.

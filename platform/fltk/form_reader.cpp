@@ -74,7 +74,7 @@ void FormReader::opened() {
     }
 }
 
-void FormReader::changed(std::size_t index, std::uint8_t properties) {
+void FormReader::changed(std::size_t index, forms::PropertySet properties) {
     if (announced_) {
         const auto [stack, heard] = forms::heardChange(window_.form(), index, properties);
         bus->changed(*this, stack, heard);
@@ -111,7 +111,7 @@ forms::ReaderStates FormReader::states(std::size_t index) {
 
 std::vector<std::size_t> FormReader::group(std::size_t index) { return forms::optionGroup(window_.form(), index); }
 
-std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(front(index)).items; }
+std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(front(index)).items(); }
 
 int FormReader::selectedItem(std::size_t index) { return window_.form().controls().at(front(index)).selectedItem(); }
 

@@ -22,7 +22,7 @@ public:
     ~FormReader();
 
     void opened();
-    void changed(std::size_t index, std::uint8_t properties);
+    void changed(std::size_t index, forms::PropertySet properties);
     void followFocus();
 
     std::string title() override;

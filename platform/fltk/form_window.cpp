@@ -67,8 +67,8 @@ void FormWindow::buildChildren(std::size_t parent) {
 
 Fl_Widget* FormWindow::createWidget(std::size_t index) {
     const forms::Control& control = form().controls()[index];
-    const forms::Rect box = controller_.pixelBox(index, false, images_.width(control.picture),
-                                                 images_.height(control.picture));
+    const forms::Rect box = controller_.pixelBox(index, false, images_.width(control.picture()),
+                                                 images_.height(control.picture()));
     Fl_Widget* widget = widgetKindOf(control.kind()).create(control, box, images_);
     adapters_[index] = {this, index};
     widget->user_data(&adapters_[index]);
@@ -90,7 +90,7 @@ void FormWindow::applyFont(Fl_Widget& widget, const forms::Control& control) {
     applyTextFont(widget, font.pixels);
 }
 
-void FormWindow::applyChange(std::size_t index, std::uint8_t changed) {
+void FormWindow::applyChange(std::size_t index, forms::PropertySet changed) {
     const forms::Control& control = form().controls()[index];
     Fl_Widget& widget = *widgets_[index];
     widgetKindOf(control.kind()).apply(widget, control, changed);

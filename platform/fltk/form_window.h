@@ -37,7 +37,7 @@ public:
     // Loads what puts the program on the accessibility bus, after the first paint.
     void draw() override;
 
-    void applyChange(std::size_t index, std::uint8_t changed) override;
+    void applyChange(std::size_t index, forms::PropertySet changed) override;
     void focusNative(std::size_t index) override;
     void showFocusMark(std::size_t frame, const forms::Rect& mark) override;
     // The window itself for noControl.

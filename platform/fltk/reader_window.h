@@ -62,7 +62,7 @@ public:
     virtual void opened(ReaderWindow& window) = 0;
     virtual void closed(ReaderWindow& window) = 0;
     // A control's changed properties, forms::Property bits.
-    virtual void changed(ReaderWindow& window, std::size_t index, std::uint8_t properties) = 0;
+    virtual void changed(ReaderWindow& window, std::size_t index, forms::PropertySet properties) = 0;
     virtual void focusMoved(ReaderWindow& window) = 0;
 
 protected:

@@ -36,6 +36,11 @@ PictureBox::PictureBox(int x, int y, int width, int height, ImageCache& images, 
     box(sunkenBorder ? FL_DOWN_BOX : FL_FLAT_BOX);
 }
 
+void PictureBox::setPicture(ImageId picture) {
+    picture_ = picture;
+    redraw();
+}
+
 void PictureBox::draw() {
     draw_box();
     Fl_RGB_Image* image = images_.picture(picture_);

@@ -36,7 +36,7 @@ private:
 
     int dpi_;
     Rgb face_;
-    std::vector<Entry> pictures_{static_cast<std::size_t>(ImageId::Penguin) + 1};
+    std::vector<Entry> pictures_{imageCount};
     std::array<Entry, 2> icons_;
 };
 
@@ -45,6 +45,7 @@ private:
 class PictureBox : public Fl_Widget {
 public:
     PictureBox(int x, int y, int width, int height, ImageCache& images, ImageId picture, bool sunkenBorder);
+    void setPicture(ImageId picture);
 
 protected:
     void draw() override;

@@ -125,8 +125,15 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
         return forward(&IAccessible::get_accChild, child, object);
     }
+    // A list's value is its chosen item, as the core holds it.
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return forward(&IAccessible::get_accValue, child, value);
+        const forms::Control* control = self(child);
+        const std::string chosen = control != nullptr ? forms::chosenItem(*control) : "";
+        if (chosen.empty()) {
+            return forward(&IAccessible::get_accValue, child, value);
+        }
+        *value = SysAllocString(wide(chosen).c_str());
+        return *value != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
         return forward(&IAccessible::get_accDescription, child, text);

@@ -94,7 +94,7 @@ void FormWindow::createChildren(std::size_t parent, HWND parentWindow) {
 }
 
 forms::Rect FormWindow::pixelBox(std::size_t index) const {
-    const ImageId picture = form_.controls()[index].picture;
+    const ImageId picture = form_.controls()[index].picture();
     const int dpi = controller_.scale().dpi();
     return picture == ImageId::NoImage ? controller_.pixelBox(index, true)
                                        : controller_.pixelBox(index, true, shownWidth(picture, dpi), shownHeight(picture, dpi));
@@ -112,7 +112,7 @@ void FormWindow::applyGeometry() {
     }
 }
 
-void FormWindow::applyChange(std::size_t index, std::uint8_t changed) { controls_.at(index)->apply(changed); }
+void FormWindow::applyChange(std::size_t index, forms::PropertySet changed) { controls_.at(index)->apply(changed); }
 
 void FormWindow::focusNative(std::size_t index) { controls_.at(index)->focus(); }
 

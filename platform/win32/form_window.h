@@ -46,7 +46,7 @@ public:
     // Offers a key message to the core before the dialog manager; true where the core took it.
     bool translateKey(const MSG& message);
 
-    void applyChange(std::size_t index, std::uint8_t changed) override;
+    void applyChange(std::size_t index, forms::PropertySet changed) override;
     void focusNative(std::size_t index) override;
     void showFocusMark(std::size_t frame, const forms::Rect& mark) override;
     // The window itself for noControl.

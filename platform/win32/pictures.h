@@ -28,7 +28,7 @@ private:
 
     int dpi_ = 0;
     Rgb face_{};
-    std::array<HBITMAP, static_cast<std::size_t>(ImageId::Penguin) + 1> bitmaps_{};
+    std::array<HBITMAP, imageCount> bitmaps_{};
     std::array<HICON, 2> icons_{};
 };
 

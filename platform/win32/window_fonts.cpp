@@ -44,7 +44,7 @@ bool drawsWith(HFONT font, const wchar_t* face, const std::wstring& letters) {
 // What a control draws in its font: its caption, or a list's items.
 std::string ownText(const forms::Control& control) {
     std::string text = control.caption();
-    for (const std::string& item : control.items) {
+    for (const std::string& item : control.items()) {
         text += item;
     }
     return text;

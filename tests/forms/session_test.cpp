@@ -173,7 +173,7 @@ TEST(Inputs, ArrowsStepThroughAComboBoxsItems) {
 // A window's native side that writes down what the controller asks of it.
 class RecordedWindow final : public NativeWindow {
 public:
-    void applyChange(std::size_t, std::uint8_t) override {}
+    void applyChange(std::size_t, PropertySet) override {}
     void focusNative(std::size_t index) override { focused.push_back(index); }
     void showFocusMark(std::size_t, const Rect& mark) override { marks.push_back(mark); }
     WindowHandle nativeHandle(std::size_t index) override { return index; }

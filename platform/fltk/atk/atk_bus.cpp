@@ -93,7 +93,7 @@ public:
         std::erase_if(trees_, [tree](const auto& kept) { return kept.get() == tree; });
     }
 
-    void changed(ReaderWindow& window, std::size_t index, std::uint8_t properties) override;
+    void changed(ReaderWindow& window, std::size_t index, forms::PropertySet properties) override;
     void focusMoved(ReaderWindow& window) override;
 
 private:
@@ -104,8 +104,11 @@ private:
     std::vector<std::unique_ptr<AtkWindowTree>> trees_;
 };
 
-void AtkBus::changed(ReaderWindow& window, std::size_t index, std::uint8_t properties) {
+void AtkBus::changed(ReaderWindow& window, std::size_t index, forms::PropertySet properties) {
     AtkWindowTree* tree = treeOf(window);
+    if (properties & forms::ItemsProperty) {
+        tree->forgetItems(index);
+    }
     AtkObject* object = tree->madeObject(index);
     if (object == nullptr) {
         return;

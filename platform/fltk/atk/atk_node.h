@@ -48,8 +48,9 @@ public:
     // Null where no reader has asked for it yet.
     AtkObject* madeObject(std::size_t index) { return controls_.at(index); }
     AtkObject* parentOf(std::size_t index);
-    // A combo box's items, made with the first asking.
+    // A combo box's items, made with the first asking; forgotten, turning defunct, when they change.
     const std::vector<AtkObject*>& itemsOf(std::size_t index);
+    void forgetItems(std::size_t index);
 
     std::size_t readerFocus = forms::noControl;
 

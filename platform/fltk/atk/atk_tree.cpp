@@ -244,6 +244,11 @@ AtkObject* AtkWindowTree::object(std::size_t index) {
 
 AtkObject* AtkWindowTree::parentOf(std::size_t index) { return object(window_.container(index)); }
 
+void AtkWindowTree::forgetItems(std::size_t index) {
+    std::ranges::for_each(items_.at(index), makeDefunct);
+    items_[index].clear();
+}
+
 const std::vector<AtkObject*>& AtkWindowTree::itemsOf(std::size_t index) {
     std::vector<AtkObject*>& items = items_.at(index);
     if (items.empty()) {

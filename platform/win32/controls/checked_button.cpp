@@ -4,7 +4,7 @@
 
 namespace pruhomat::win32 {
 
-void CheckedButton::apply(std::uint8_t changed) {
+void CheckedButton::apply(forms::PropertySet changed) {
     NativeControl::apply(changed);
     if (changed & forms::ValueProperty) {
         showValue();

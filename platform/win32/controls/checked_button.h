@@ -9,7 +9,7 @@ namespace pruhomat::win32 {
 class CheckedButton : public NativeControl {
 public:
     using NativeControl::NativeControl;
-    void apply(std::uint8_t changed) override;
+    void apply(forms::PropertySet changed) override;
 
 protected:
     void created() override;

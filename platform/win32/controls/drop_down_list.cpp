@@ -12,15 +12,20 @@ constexpr int fieldBorders = 6;
 
 }  // namespace
 
-void DropDownList::apply(std::uint8_t changed) {
-    if (changed & forms::ValueProperty) {
+void DropDownList::apply(forms::PropertySet changed) {
+    if (changed & forms::ItemsProperty) {
+        SendMessageW(handle(), CB_RESETCONTENT, 0, 0);
+        addItems();
+        place(window().pixelBox(index()));
+    }
+    if (changed & (forms::ValueProperty | forms::ItemsProperty)) {
         SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(control().selectedItem()), 0);
     }
-    NativeControl::apply(changed & static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty)));
+    NativeControl::apply(changed & static_cast<forms::PropertySet>(~(forms::CaptionProperty | forms::ValueProperty)));
 }
 
 void DropDownList::place(const forms::Rect& box) {
-    const auto rows = static_cast<int>(control().items.size());
+    const auto rows = static_cast<int>(control().items().size());
     SetWindowPos(handle(), nullptr, box.left, box.top, box.width, box.height * (1 + rows), SWP_NOZORDER | SWP_NOACTIVATE);
     fitField(box.height);
 }
@@ -28,10 +33,14 @@ void DropDownList::place(const forms::Rect& box) {
 bool DropDownList::keepsKeys() const { return SendMessageW(handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
 void DropDownList::created() {
-    for (const std::string& item : control().items) {
+    addItems();
+    SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(control().selectedItem()), 0);
+}
+
+void DropDownList::addItems() const {
+    for (const std::string& item : control().items()) {
         SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     }
-    SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(control().selectedItem()), 0);
 }
 
 void DropDownList::notified(WORD notification) {

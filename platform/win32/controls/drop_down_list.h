@@ -9,7 +9,7 @@ namespace pruhomat::win32 {
 class DropDownList final : public NativeControl {
 public:
     using NativeControl::NativeControl;
-    void apply(std::uint8_t changed) override;
+    void apply(forms::PropertySet changed) override;
     void place(const forms::Rect& box) override;
     // While open it keeps its keys: Enter and Esc close the list, not the dialog.
     bool keepsKeys() const override;
@@ -19,6 +19,7 @@ private:
     void created() override;
     void notified(WORD notification) override;
     void fitField(int height) const;
+    void addItems() const;
 };
 
 }  // namespace pruhomat::win32

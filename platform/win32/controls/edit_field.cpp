@@ -7,13 +7,13 @@
 
 namespace pruhomat::win32 {
 
-void EditField::apply(std::uint8_t changed) {
+void EditField::apply(forms::PropertySet changed) {
     if (changed & forms::CaptionProperty) {
         settingText_ = true;
         SetWindowTextW(handle(), wide(control().caption()).c_str());
         settingText_ = false;
     }
-    NativeControl::apply(changed & static_cast<std::uint8_t>(~(forms::CaptionProperty | forms::ValueProperty)));
+    NativeControl::apply(changed & static_cast<forms::PropertySet>(~(forms::CaptionProperty | forms::ValueProperty)));
 }
 
 void EditField::focus() {

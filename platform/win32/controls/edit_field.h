@@ -9,7 +9,7 @@ namespace pruhomat::win32 {
 class EditField final : public NativeControl {
 public:
     using NativeControl::NativeControl;
-    void apply(std::uint8_t changed) override;
+    void apply(forms::PropertySet changed) override;
     // Reached by the keyboard with its whole text selected, so that typing replaces it.
     void focus() override;
 

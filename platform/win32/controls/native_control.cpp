@@ -66,7 +66,7 @@ void NativeControl::applyFont() {
     }
 }
 
-void NativeControl::apply(std::uint8_t changed) {
+void NativeControl::apply(forms::PropertySet changed) {
     const forms::Control& shown = control();
     if (changed & forms::EnabledProperty) {
         EnableWindow(handle_, shown.enabled() ? TRUE : FALSE);

@@ -34,7 +34,7 @@ public:
     const forms::Control& control() const;
 
     // The changed properties shown on the child window.
-    virtual void apply(std::uint8_t changed);
+    virtual void apply(forms::PropertySet changed);
     // The child window moved and sized to its pixel box.
     virtual void place(const forms::Rect& box);
     // A WM_COMMAND notification the child window sent its parent.

@@ -6,10 +6,17 @@
 
 namespace pruhomat::win32 {
 
+void Picture::apply(forms::PropertySet changed) {
+    NativeControl::apply(changed);
+    if (changed & forms::PictureProperty) {
+        InvalidateRect(handle(), nullptr, TRUE);
+    }
+}
+
 void Picture::paintContent(HDC context, const RECT&) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const Rgb faceColour{GetRValue(face), GetGValue(face), GetBValue(face)};
-    HBITMAP bitmap = window().pictures().bitmap(control().picture, window().controller().scale().dpi(), faceColour);
+    HBITMAP bitmap = window().pictures().bitmap(control().picture(), window().controller().scale().dpi(), faceColour);
     if (bitmap == nullptr) {
         return;
     }

@@ -9,6 +9,7 @@ namespace pruhomat::win32 {
 class Picture final : public NativeControl {
 public:
     using NativeControl::NativeControl;
+    void apply(forms::PropertySet changed) override;
 
 private:
     WindowClass windowClass() const override { return {pictureClass, 0, 0}; }
