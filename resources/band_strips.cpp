@@ -38,6 +38,11 @@ constexpr std::array<ToleranceBand, 4> toleranceBands{{
     {10, {0xFF, 0xFF, 0xFF}, BandEdge::Black},
 }};
 
+// Pink is none of the code's colours: a precision part's ×0,001 band, drawn in the dialog alone.
+constexpr Rgb pinkBand{0xFF, 0x8C, 0xC6};
+
+Rgb bandColour(Colour colour) { return colour == Colour::Pink ? pinkBand : ColourCode::info(colour).band; }
+
 BandEdge edgeOfBand(Colour colour) {
     const bool unedged = colour == Colour::Black || colour == Colour::Brown || colour == Colour::Orange;
     return unedged ? BandEdge::None : BandEdge::Black;
@@ -68,7 +73,7 @@ void drawBand(Image& strip, int shift, Rgb colour, BandEdge edge) {
 
 Image bandStrip(Colour colour) {
     Image strip = bodyStrip(bandStripWidth);
-    drawBand(strip, 0, ColourCode::info(colour).band, edgeOfBand(colour));
+    drawBand(strip, 0, bandColour(colour), edgeOfBand(colour));
     return strip;
 }
 

@@ -16,9 +16,6 @@ namespace {
 
 constexpr int standardDpi = 96;
 
-// Penguin is the last identifier.
-constexpr std::size_t imageCount = static_cast<std::size_t>(ImageId::Penguin) + 1;
-
 using Drawing = Image (*)();
 
 struct Recipe {
@@ -52,6 +49,7 @@ constexpr std::array<Recipe, imageCount> recipes{{
     {drawing::unitSymbolSize, [] { return drawing::unitSymbol(drawing::UnitPrefix::Mega); }},
     {drawing::arrowSize, [] { return drawing::arrow(); }},
     {drawing::penguinSize, [] { return drawing::penguin(); }},
+    {drawing::bandStripSize, [] { return drawing::bandStrip(Colour::Pink); }},
 }};
 
 const drawing::PictureSize& sizeOf(ImageId id) { return recipes.at(static_cast<std::size_t>(id)).size; }

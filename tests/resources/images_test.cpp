@@ -31,7 +31,7 @@ TEST(Images, HaveTheirSizes) {
         EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(expected.width * expected.height));
     }
     // The sizes a window lays out with, known before drawing, are those of the drawn pictures.
-    for (int id = 0; id <= static_cast<int>(ImageId::Penguin); ++id) {
+    for (int id = 0; id < static_cast<int>(pruhomat::imageCount); ++id) {
         const Image& picture = pruhomat::image(static_cast<ImageId>(id));
         EXPECT_EQ(pruhomat::shownWidth(static_cast<ImageId>(id), 96), picture.width) << id;
         EXPECT_EQ(pruhomat::shownHeight(static_cast<ImageId>(id), 96), picture.height) << id;
