@@ -1,5 +1,8 @@
 #include "bands_for_value.h"
 
+#include <algorithm>
+#include <array>
+
 #include "colour_code.h"
 
 namespace pruhomat {
@@ -43,7 +46,40 @@ std::optional<DrawnResistor> withCount(const TypedValue& value, std::uint8_t tol
     return drawn;
 }
 
+// The value of a band in the palette of its place, where the palette offers its colour.
+std::optional<double> paletteValue(PaletteMode mode, Colour colour) {
+    for (std::size_t position = 0; position < ColourCode::paletteSize; ++position) {
+        if (const auto entry = ColourCode::paletteEntry(mode, position); entry && entry->colour == colour) {
+            return entry->value;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<DrawnResistor> drawnFromBands(std::span<const Colour> bands) {
+    if (bands.size() < 4 || bands[0] == Colour::Black) {
+        return std::nullopt;
+    }
+    const bool four = bands.size() == 4;
+    const std::array<PaletteMode, 5> modes{PaletteMode::Digit, PaletteMode::Digit,
+                                           four ? PaletteMode::Exponent4Band : PaletteMode::Digit,
+                                           four ? PaletteMode::Tolerance : PaletteMode::Exponent5Band,
+                                           PaletteMode::Tolerance};
+    std::array<double, 5> values{0, 0, 0, -2, 0};
+    for (std::size_t band = 0; band < std::min<std::size_t>(bands.size(), 5); ++band) {
+        const auto value = paletteValue(modes[band], bands[band]);
+        if (!value) {
+            return std::nullopt;
+        }
+        values[four && band == 3 ? 4 : band] = *value;
+    }
+    DrawnResistor drawn{four ? BandCount::Four : BandCount::Five, {}};
+    drawn.state = {0, static_cast<std::uint8_t>(values[0]), static_cast<std::uint8_t>(values[1]), values[2], values[3],
+                   static_cast<std::uint8_t>(values[4])};
+    return drawn;
+}
 
 std::optional<DrawnResistor> bandsFor(const TypedValue& value, std::uint8_t tolerance) {
     if (!ColourCode::positionOf(PaletteMode::Tolerance, tolerance)) {

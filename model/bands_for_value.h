@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+
+#include "colour_code.h"
 
 #include "resistor_state.h"
 #include "value_text.h"
@@ -20,5 +23,10 @@ struct DrawnResistor {
 // value the preferred count cannot show takes the other where that one can, and none where
 // neither can; none for a tolerance no band carries.
 std::optional<DrawnResistor> bandsFor(const TypedValue& value, std::uint8_t tolerance);
+
+// The window's drawing of a part's bands as they are: four bands, or the first five of five or
+// six, where its palettes offer every colour; none otherwise (three bands, a tolerance other
+// than 1, 2, 5 or 10 %, a multiplier its band count lacks).
+std::optional<DrawnResistor> drawnFromBands(std::span<const Colour> bands);
 
 }  // namespace pruhomat

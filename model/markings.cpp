@@ -43,6 +43,8 @@ constexpr std::array<BandMultiplier, 4> multipliersBeyondTheCode{{{Pink, -3}, {V
 
 std::string_view bandColourName(Colour colour) { return colour == Pink ? "Růžová" : ColourCode::info(colour).name; }
 
+std::optional<int> digitOfBand(Colour colour) { return colour == Pink ? std::nullopt : ColourCode::info(colour).digit; }
+
 std::optional<int> multiplierOfBand(Colour colour) {
     const auto beyond = std::ranges::find(multipliersBeyondTheCode, colour, &BandMultiplier::colour);
     return beyond != multipliersBeyondTheCode.end() ? std::optional(beyond->exponent) : ColourCode::info(colour).exponent;

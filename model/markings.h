@@ -14,6 +14,9 @@ namespace pruhomat {
 // A band colour's name, the code's or "Růžová" for pink.
 std::string_view bandColourName(Colour colour);
 
+// The digit a band of the colour stands for; none for gold, silver and pink.
+std::optional<int> digitOfBand(Colour colour);
+
 // The power of ten a multiplier band of the colour stands for, pink ×0,001 to white ×10⁹; and
 // the colour of a power.
 std::optional<int> multiplierOfBand(Colour colour);
