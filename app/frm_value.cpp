@@ -1,48 +1,32 @@
 #include "frm_value.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
-#include "layout.h"
+#include "marking_lines.h"
 #include "markings.h"
+#include "part_bands.h"
 #include "value_preview.h"
 
 namespace pruhomat {
 namespace {
 
-constexpr std::array<std::string_view, 5> tabOrder{"txtValue", "chkSmd", "cboTolerance", "cmdOK", "cmdCancel"};
+constexpr Tolerance noBandTolerance = Tolerance::percent(20);
 
-constexpr std::array<std::string_view, FrmValue::previewLines> lineNames{
-    "lblPreview1", "lblPreview2", "lblPreview3", "lblPreview4", "lblPreview5",
-    "lblPreview6", "lblPreview7", "lblPreview8", "lblPreview9", "lblPreview10"};
-
-constexpr int lineTop = 1050;
-constexpr int lineHeight = 240;
-
-forms::FormLooks looks() {
-    return {"frmValue", "Zadat hodnotu", 6600, 4050, forms::FormBorder::FixedDialog, forms::Placement::CentreOnOwner};
+// The bands with another tolerance, keeping their count where it has a tolerance band: three
+// bands for ±20 %, four from three for any other.
+std::vector<Colour> withTolerance(const std::vector<Colour>& bands, Tolerance tolerance) {
+    if (tolerance == noBandTolerance) {
+        return bandsWithCount(bands, 3);
+    }
+    std::vector<Colour> changed = bands.size() == 3 ? bandsWithCount(bands, 4) : bands;
+    const auto colour = markingOf(tolerance)->colour;
+    const std::size_t place = changed.size() < 5 ? 3 : 4;
+    if (changed.size() > place && colour) {
+        changed[place] = *colour;
+    }
+    return changed;
 }
-
-constexpr forms::LayoutRow previewLine(std::size_t line) {
-    return forms::label(lineNames.at(line), "", {180, lineTop + static_cast<int>(line) * lineHeight, 6240, 210});
-}
-
-constexpr auto layout = std::to_array<forms::LayoutRow>({
-    forms::label("lblValue", "Hodnota:", {120, 180, 900, 195}),
-    forms::textBox("txtValue", {1080, 120, 2520, 315}).heardAs("Hodnota").holdingAtMost(64),
-    forms::checkBox("chkSmd", "číst jako kód SMD", {3780, 150, 2700, 255}, false),
-    forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}),
-    forms::comboBox("cboTolerance", {}, {1080, 555, 1080, 315}).heardAs("Přesnost"),
-    previewLine(0), previewLine(1), previewLine(2), previewLine(3), previewLine(4),
-    previewLine(5), previewLine(6), previewLine(7), previewLine(8), previewLine(9),
-    // The sunken box behind the lines, which say everything themselves.
-    forms::label("lblPreview", "", {120, lineTop - 60, 6360, FrmValue::previewLines * lineHeight + 90})
-        .bordered()
-        .heardWithAnother(),
-    forms::commandButton("cmdOK", "OK", {3780, 3585, 1260, 345}).asDefault(),
-    forms::commandButton("cmdCancel", "Zrušit", {5220, 3585, 1260, 345}).asCancel(),
-});
 
 }  // namespace
 
@@ -50,56 +34,124 @@ FrmValue::FrmValue(forms::PlatformPort& port, std::string decimalSeparator)
     : port_(port), decimalSeparator_(std::move(decimalSeparator)) {}
 
 void FrmValue::load(std::string_view text, Tolerance tolerance, bool asCode) {
+    lists_.reset();
+    drawing_.reset();
     form_.reset();
-    form_.emplace(looks(), layout);
-    form_->setTabOrder(tabOrder);
+    form_.emplace(frmValueLooks(), frmValueLayout());
+    form_->setTabOrder(frmValueTabOrder());
     valueField_ = &form_->control("txtValue");
     codeBox_ = &form_->control("chkSmd");
     toleranceList_ = &form_->control("cboTolerance");
+    reverse_ = &form_->control("cmdReverse");
     for (std::size_t line = 0; line < previewLines; ++line) {
-        preview_.at(line) = &form_->control(lineNames.at(line));
+        preview_.at(line) = &form_->control(previewLineNames.at(line));
     }
     ok_ = &form_->control("cmdOK");
-    valueField_->onChange = [this] { txtValue_Change(); };
-    codeBox_->onClick = [this] { chkSmd_Click(); };
-    toleranceList_->onChange = [this] { cboTolerance_Click(); };
-    ok_->onClick = [this] { cmdOK_Click(); };
-    form_->control("cmdCancel").onClick = [this] { cmdCancel_Click(); };
+    lists_.emplace(*form_, decimalSeparator_);
+    drawing_.emplace(*form_, decimalSeparator_);
+    wireHandlers();
     accepted_.reset();
     valueField_->setCaption(text);
     codeBox_->setValue(asCode);
+    std::vector<std::string> items;
     const auto offered = toleranceMarkings();
     for (const ToleranceMarking& marking : offered) {
-        toleranceList_->items.push_back(toleranceText(marking.tolerance, decimalSeparator_) + " %");
+        items.push_back(toleranceText(marking.tolerance, decimalSeparator_) + " %");
     }
+    toleranceList_->setItems(std::move(items));
     // A tolerance the list lacks starts the list at its widest.
     const auto chosen = std::ranges::find(offered, tolerance, &ToleranceMarking::tolerance);
     toleranceList_->setSelectedItem(static_cast<int>((chosen == offered.end() ? offered.end() - 1 : chosen) - offered.begin()));
+    pick_ = keptPick_ && keptPick_->text == text ? keptPick_ : std::nullopt;
     showPreview();
     form_->clearChanges();
 }
 
-void FrmValue::txtValue_Change() { showPreview(); }
+void FrmValue::wireHandlers() {
+    valueField_->onChange = [this] { txtValue_Change(); };
+    codeBox_->onClick = [this] { chkSmd_Click(); };
+    toleranceList_->onChange = [this] { cboTolerance_Click(); };
+    lists_->countList().onChange = [this] { cboBandCount_Click(); };
+    for (std::size_t band = 0; band < BandLists::mostBands; ++band) {
+        lists_->bandList(band).onChange = [this, band] { cboBand_Click(band); };
+    }
+    reverse_->onClick = [this] { cmdReverse_Click(); };
+    ok_->onClick = [this] { cmdOK_Click(); };
+    form_->control("cmdCancel").onClick = [this] { cmdCancel_Click(); };
+    form_->onKey = [this](std::size_t focused, const forms::KeyInput& key) { return onKey(focused, key); };
+}
+
+void FrmValue::txtValue_Change() {
+    pick_.reset();
+    showPreview();
+}
 
 void FrmValue::chkSmd_Click() { showPreview(); }
 
-void FrmValue::cboTolerance_Click() { showPreview(); }
+void FrmValue::cboTolerance_Click() {
+    if (pick_) {
+        pick(withTolerance(shownBands_, tolerance()));
+    } else {
+        showPreview();
+    }
+}
+
+void FrmValue::cboBandCount_Click() { pick(bandsWithCount(shownBands_, lists_->chosenCount())); }
+
+void FrmValue::cboBand_Click(std::size_t band) {
+    std::vector<Colour> bands = shownBands_;
+    if (const auto colour = lists_->chosenColour(band); colour && band < bands.size()) {
+        bands[band] = *colour;
+        pick(std::move(bands));
+    }
+}
+
+void FrmValue::cmdReverse_Click() {
+    if (readBackwards(shownBands_)) {
+        pick({shownBands_.rbegin(), shownBands_.rend()});
+    }
+}
 
 void FrmValue::cmdOK_Click() {
-    accepted_ = previewValue(valueField_->caption(), tolerance(), decimalSeparator_, codeBox_->value()).drawn;
+    accepted_ = previewValue(valueField_->caption(), tolerance(), decimalSeparator_, codeBox_->value(), pickedBands()).drawn;
+    keptPick_ = pick_;
     port_.unload(*form_);
 }
 
 void FrmValue::cmdCancel_Click() { port_.unload(*form_); }
 
+// Ctrl+R turns the part round, as "Obrátit" does.
+bool FrmValue::onKey(std::size_t, const forms::KeyInput& key) {
+    if (key.key != forms::Key::Character || !key.control || key.character != U'r') {
+        return false;
+    }
+    form_->click(reverse_->index());
+    return true;
+}
+
+// The bands become the part: the field says what they read as.
+void FrmValue::pick(std::vector<Colour> bands) {
+    const auto marking = decodeBands(bands);
+    if (!marking) {
+        return;
+    }
+    std::string text = markingText(marking->value, marking->tolerance, marking->coefficient, decimalSeparator_);
+    valueField_->setCaption(text);
+    pick_ = Pick{std::move(bands), std::move(text)};
+    showPreview();
+}
+
 Tolerance FrmValue::tolerance() const {
     return toleranceMarkings()[static_cast<std::size_t>(std::max(toleranceList_->selectedItem(), 0))].tolerance;
 }
 
-// Each marking on a line of its own, the lines with nothing to say hidden. OK only for a value
-// the window's bands can show. A tolerance typed with the value is chosen in the list too.
+std::span<const Colour> FrmValue::pickedBands() const { return pick_ ? std::span<const Colour>(pick_->bands) : std::span<const Colour>{}; }
+
+// Each marking on a line of its own, the lines with nothing to say hidden; the lists and the
+// drawing show the part, kept as it was while the text is no value. OK only for what the
+// window's bands can show. A tolerance typed with the value is chosen in the list too.
 void FrmValue::showPreview() {
-    const ValuePreview preview = previewValue(valueField_->caption(), tolerance(), decimalSeparator_, codeBox_->value());
+    const ValuePreview preview = previewValue(valueField_->caption(), tolerance(), decimalSeparator_, codeBox_->value(), pickedBands());
     const auto offered = toleranceMarkings();
     const auto typed = std::ranges::find(offered, preview.typedTolerance, [](const ToleranceMarking& marking) {
         return std::optional(marking.tolerance);
@@ -112,6 +164,13 @@ void FrmValue::showPreview() {
         preview_.at(line)->setCaption(line < lines.size() ? lines[line] : "");
         preview_.at(line)->setVisible(line < lines.size());
     }
+    const std::vector<Colour> bands = pick_ ? pick_->bands : preview.hasValue ? preview.partColours : shownBands_;
+    if (!bands.empty()) {
+        shownBands_ = bands;
+    }
+    lists_->show(bands);
+    drawing_->show(bands);
+    reverse_->setEnabled(readBackwards(bands).has_value());
     codeBox_->setEnabled(preview.readsAsCode);
     ok_->setEnabled(preview.drawn.has_value());
 }

@@ -1,6 +1,7 @@
 #include "marking_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "czech_text.h"
@@ -48,6 +49,37 @@ std::string otherEndLine(const OtherEnd& otherEnd, std::string_view separator) {
            olderMarkingNote(read.tolerance, separator) +
            (read.coefficient ? " " + std::to_string(*read.coefficient) + " ppm/K" : "") + " (" +
            std::string(likelihood) + ")";
+}
+
+namespace {
+
+// ×0,001 to ×1, then ×10, ×100, ×1 k and on in thousands.
+std::string multiplierText(int exponent, std::string_view separator) {
+    if (exponent < 0) {
+        return "×0" + std::string(separator) + std::string(static_cast<std::size_t>(-exponent - 1), '0') + "1";
+    }
+    constexpr std::array<std::string_view, 4> thousands{"", " k", " M", " G"};
+    const auto power = static_cast<std::size_t>(exponent / 3);
+    return "×" + std::string(static_cast<std::size_t>(1 + exponent % 3), '0').replace(0, 1, "1") + std::string(thousands.at(power));
+}
+
+}  // namespace
+
+std::string bandMeaning(Colour colour, BandRole role, std::string_view separator) {
+    switch (role) {
+        case BandRole::FirstDigit:
+        case BandRole::Digit:
+            return std::to_string(digitOfBand(colour).value_or(0));
+        case BandRole::Multiplier:
+            return multiplierText(multiplierOfBand(colour).value_or(0), separator);
+        case BandRole::Tolerance: {
+            const auto marking = markingOfBand(colour);
+            return marking ? "±" + toleranceText(marking->tolerance, separator) + " %" : "";
+        }
+        case BandRole::Coefficient:
+            return std::to_string(coefficientOfBand(colour).value_or(0)) + " ppm/K";
+    }
+    return "";
 }
 
 }  // namespace pruhomat

@@ -32,4 +32,7 @@ std::string olderMarkingNote(Tolerance tolerance, std::string_view separator);
 // "obráceně: 120 Ω ±1 % (stejně pravděpodobné)".
 std::string otherEndLine(const OtherEnd& otherEnd, std::string_view separator);
 
+// What a band of the colour stands for in its role: "2", "×0,1", "±0,1 %", "50 ppm/K".
+std::string bandMeaning(Colour colour, BandRole role, std::string_view separator);
+
 }  // namespace pruhomat

@@ -52,6 +52,8 @@ std::vector<std::string> windowColours(const DrawnResistor& drawn) {
     return names;
 }
 
+std::string countOfBands(std::size_t count) { return std::to_string(count) + (count < 5 ? " pásky" : " pásků"); }
+
 // "na součástce 5 pásků: …", where the part's bands are not the ones the window draws or older
 // parts carried another colour.
 std::string partBandsLine(const std::vector<Colour>& bands, Tolerance tolerance, const std::string& windowBands,
@@ -61,8 +63,19 @@ std::string partBandsLine(const std::vector<Colour>& bands, Tolerance tolerance,
     if (bands.empty() || (names == windowBands && older.empty())) {
         return "";
     }
-    const std::string count = std::to_string(bands.size()) + (bands.size() < 5 ? " pásky" : " pásků");
-    return "na součástce " + count + ": " + names + older;
+    return "na součástce " + countOfBands(bands.size()) + ": " + names + older;
+}
+
+// Why the window cannot draw the part: its tolerance, or the multiplier of picked bands.
+std::string undrawnReason(const std::vector<Colour>& bands, Tolerance tolerance, bool picked) {
+    const auto whole = tolerance.wholePercent();
+    if (!whole || !ColourCode::positionOf(PaletteMode::Tolerance, *whole)) {
+        return std::string(toleranceNotDrawn);
+    }
+    if (picked && bands.size() >= 5) {
+        return "Okno u pěti pásků nenabízí násobitel " + colourName(bands[3]) + ".";
+    }
+    return std::string(undrawable);
 }
 
 std::string smdLine(const TypedValue& value) {
@@ -77,45 +90,49 @@ std::string smdLine(const TypedValue& value) {
 
 // What the part's bands leave out, then why the window leaves something out or cannot draw it
 // at all, the last line when OK is greyed.
-std::vector<std::string> notesOn(const ValuePreview& preview, const std::vector<Colour>& bands, Tolerance tolerance,
-                                 std::optional<std::uint32_t> coefficient, std::string_view separator) {
+std::vector<std::string> notesOn(const ValuePreview& preview, const PartMarking& marking, std::string_view separator) {
     std::vector<std::string> notes;
-    const auto marking = markingOf(tolerance);
-    if (!marking) {
-        notes.push_back("Přesnost ±" + toleranceText(tolerance, separator) + " % nemá barvu ani písmeno.");
-    } else if (bands.empty()) {
+    const auto tolerance = markingOf(marking.tolerance);
+    if (!tolerance) {
+        notes.push_back("Přesnost ±" + toleranceText(marking.tolerance, separator) + " % nemá barvu ani písmeno.");
+    } else if (preview.partColours.empty()) {
         notes.emplace_back(threeDigitsAtTwentyPercent);
     }
+    const auto coefficient = marking.coefficient;
     if (coefficient && !coefficientColour(*coefficient)) {
         notes.push_back("Teplotní součinitel " + std::to_string(*coefficient) + " ppm/K nemá barvu.");
-    } else if (coefficient && marking && !marking->colour && !bands.empty()) {
+    } else if (coefficient && tolerance && !tolerance->colour && !preview.partColours.empty()) {
         notes.emplace_back(coefficientOnThreeBands);
     } else if (coefficient && preview.drawn) {
         notes.emplace_back(coefficientNotDrawn);
     }
     if (!preview.drawn) {
-        const auto whole = tolerance.wholePercent();
-        const bool drawnTolerance = whole && ColourCode::positionOf(PaletteMode::Tolerance, *whole);
-        notes.emplace_back(drawnTolerance ? undrawable : toleranceNotDrawn);
+        notes.push_back(undrawnReason(preview.partColours, marking.tolerance, preview.picked));
     }
     return notes;
 }
 
-// Every marking of a value read from the text.
-void describe(ValuePreview& preview, const TypedValue& value, Tolerance tolerance,
-              std::optional<std::uint32_t> coefficient, std::string_view separator) {
+// Every marking of a value read from the text; the bands picked are the part's where there are.
+void describe(ValuePreview& preview, const PartMarking& marking, std::span<const Colour> picked, std::string_view separator) {
+    const auto& [value, tolerance, coefficient] = marking;
     const auto whole = tolerance.wholePercent();
-    const std::vector<Colour> bands = partBands(value, tolerance, coefficient);
-    preview.drawn = whole ? bandsFor(value, *whole) : std::nullopt;
+    const std::vector<Colour> usual = partBands(value, tolerance, coefficient);
+    preview.hasValue = true;
+    preview.picked = !picked.empty();
+    preview.partColours = preview.picked ? std::vector<Colour>(picked.begin(), picked.end()) : usual;
+    preview.drawn = preview.picked ? drawnFromBands(picked) : whole ? bandsFor(value, *whole) : std::nullopt;
     preview.value = markingText(value, tolerance, coefficient, separator);
     preview.bands = preview.drawn ? joined(windowColours(*preview.drawn)) : "";
-    preview.partBands = partBandsLine(bands, tolerance, preview.bands, separator);
-    const auto otherEnd = readBackwards(bands);
+    preview.partBands = partBandsLine(preview.partColours, tolerance, preview.bands, separator);
+    if (preview.picked && usual != preview.partColours && !usual.empty()) {
+        preview.usualBands = "obvykle " + countOfBands(usual.size()) + ": " + bandNames(usual);
+    }
+    const auto otherEnd = readBackwards(preview.partColours);
     preview.otherEnd = otherEnd ? otherEndLine(*otherEnd, separator) : "";
     preview.code = "kód RKM: " + printedCode(value, tolerance);
     preview.smd = smdLine(value);
     std::tie(preview.series, preview.nearestE96) = seriesLines(value, separator);
-    preview.notes = notesOn(preview, bands, tolerance, coefficient, separator);
+    preview.notes = notesOn(preview, marking, separator);
 }
 
 }  // namespace
@@ -123,7 +140,7 @@ void describe(ValuePreview& preview, const TypedValue& value, Tolerance toleranc
 std::vector<std::string> ValuePreview::lines() const {
     std::vector<std::string> shown;
     for (const std::string* line :
-         {&value, &bands, &partBands, &otherEnd, &code, &smd, &series, &nearestE96, &otherReading}) {
+         {&value, &bands, &partBands, &usualBands, &otherEnd, &code, &smd, &series, &nearestE96, &otherReading}) {
         if (!line->empty()) {
             shown.push_back(*line);
         }
@@ -132,7 +149,8 @@ std::vector<std::string> ValuePreview::lines() const {
     return shown;
 }
 
-ValuePreview previewValue(std::string_view text, Tolerance tolerance, std::string_view decimalSeparator, bool asCode) {
+ValuePreview previewValue(std::string_view text, Tolerance tolerance, std::string_view decimalSeparator, bool asCode,
+                          std::span<const Colour> picked) {
     ValuePreview preview;
     const ValueReading reading = readValue(text);
     preview.typedTolerance = reading.tolerance;
@@ -140,7 +158,7 @@ ValuePreview previewValue(std::string_view text, Tolerance tolerance, std::strin
     const bool codeChosen = asCode && reading.asCode;
     const std::optional<TypedValue> value = codeChosen ? reading.asCode : reading.value;
     if (value) {
-        describe(preview, *value, reading.tolerance.value_or(tolerance), reading.coefficient, decimalSeparator);
+        describe(preview, {*value, reading.tolerance.value_or(tolerance), reading.coefficient}, picked, decimalSeparator);
     } else {
         preview.value = std::ranges::find(problemTexts, reading.problem, &ProblemText::problem)->text;
     }

@@ -1,6 +1,6 @@
 // The core as a front-end drives it, without a window: building the forms, each kind of click and
-// a keystroke in the value dialog, followed by the collection of the changed controls that a
-// front-end makes after it.
+// a key in the value dialog's field or its lists of bands, followed by the collection of the
+// changed controls that a front-end makes after it.
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +35,7 @@ void collectChanges(Form& form) {
     using namespace pruhomat::forms;
     for (const std::size_t index : form.changedControls()) {
         const Control& control = form.controls()[index];
-        const std::uint8_t changed = form.changedProperties(index);
+        const PropertySet changed = form.changedProperties(index);
         if (changed & CaptionProperty) {
             benchmark::DoNotOptimize(control.caption().data());
         }
@@ -101,6 +101,25 @@ void keystrokeInValueDialog(benchmark::State& state) {
     reportAllocations(state, allocationCount() - before);
 }
 
+// One key in a list of the part's bands: the third band turns red and black in turn, each pick
+// writing the field, every line and the drawing worked out.
+void keystrokeInBandList(benchmark::State& state) {
+    pruhomat::testing::RecordingPort port;
+    pruhomat::FrmValue dialog(port, std::string(decimalSeparator));
+    dialog.load("10k 1%", pruhomat::Tolerance::percent(10), false);
+    Form& form = dialog.form();
+    const std::size_t list = form.indexOf("cboBand3");
+    collectChanges(form);
+    int item = 0;
+    const std::size_t before = allocationCount();
+    for (auto _ : state) {
+        item = 2 - item;
+        form.choose(list, item);
+        collectChanges(form);
+    }
+    reportAllocations(state, allocationCount() - before);
+}
+
 // Clicks that bring the main window back to where they started, so they can be repeated for
 // as long as the measurement needs. The clicks before firstMeasured only lead up to the others.
 struct ClickCycle {
@@ -157,6 +176,7 @@ void registerBenchmarks() {
     benchmark::RegisterBenchmark("load/main_window", loadMainWindow)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("load/about_dialog", loadAboutDialog)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("keystroke/value_dialog", keystrokeInValueDialog)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("keystroke/band_list", keystrokeInBandList)->Unit(benchmark::kMicrosecond);
     for (const ClickCycle& cycle : clickCycles()) {
         for (std::size_t step = cycle.firstMeasured; step < cycle.clicks.size(); ++step) {
             const std::string name = "click/" + std::string(cycle.kind) + "/" +

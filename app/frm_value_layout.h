@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "form.h"
+#include "layout.h"
+
+namespace pruhomat {
+
+inline constexpr std::size_t valuePreviewLines = 10;
+
+// The value dialog as a window: its looks, its controls front first, the order Tab visits them
+// and the names of the preview's lines, top first.
+forms::FormLooks frmValueLooks();
+const std::vector<forms::LayoutRow>& frmValueLayout();
+std::span<const std::string_view> frmValueTabOrder();
+extern const std::array<std::string_view, valuePreviewLines> previewLineNames;
+
+}  // namespace pruhomat
