@@ -50,6 +50,23 @@ protected:
         }
         return joined;
     }
+    // Chooses the colour in a list of the part's bands: the item that starts with its name.
+    void chooseBand(HeadlessView& dialog, std::string_view list, std::string_view colour) {
+        const auto& items = dialog.form().control(list).items();
+        const auto item = std::ranges::find_if(items, [&](const std::string& text) { return text.starts_with(std::string(colour) + " "); });
+        ASSERT_NE(item, items.end()) << list << " offers no " << colour;
+        session.chosen(dialog, dialog.form().indexOf(list), static_cast<int>(item - items.begin()));
+    }
+    // The bands the lists show, the count first: "4: hnědá 1, černá 0, ...".
+    static std::string listedBands(HeadlessView& dialog) {
+        const forms::Form& form = dialog.form();
+        std::string listed = std::to_string(3 + form.control("cboBandCount").selectedItem()) + ":";
+        for (const char* list : {"cboBand1", "cboBand2", "cboBand3", "cboBand4", "cboBand5", "cboBand6"}) {
+            const forms::Control& shown = form.control(list);
+            listed += shown.visible() ? " " + shown.items().at(static_cast<std::size_t>(shown.selectedItem())) + "," : "";
+        }
+        return listed;
+    }
     // The list's items from 1 % on: 1, 2, 5 and 10 % as the window's tolerance band.
     static constexpr int onePercentItem = 6;
 
@@ -225,6 +242,35 @@ TEST_F(ValueDialog, TheDoneExampleDrawsFourBandsAndTheNextShowingOffersItsText) 
     enterValue([&](HeadlessView& dialog) {
         EXPECT_EQ(dialog.form().control("txtValue").caption(), "4k7") << "what Esc left is not kept";
         session.closeBox(dialog);
+    });
+}
+
+// A part entered by its colours stays as picked, whatever the usual marking of its value; a
+// typed value sets the lists; Obrátit twice gives the part back; OK draws the picked bands,
+// and the next showing has them again.
+TEST_F(ValueDialog, BandsPickedAreThePartTypedTextSetsTheLists) {
+    enterValue([&](HeadlessView& dialog) {
+        type(dialog, "0,47 1% 50ppm");
+        EXPECT_EQ(listedBands(dialog), "6: žlutá 4, fialová 7, černá 0, růžová ×0,001, hnědá ±1 %, červená 50 ppm/K,");
+        type(dialog, "1k");
+        session.chosen(dialog, dialog.form().indexOf("cboBandCount"), 1);
+        chooseBand(dialog, "cboBand4", "červená");
+        EXPECT_EQ(dialog.form().control("txtValue").caption(), "1 kΩ ±2 %");
+        EXPECT_EQ(listedBands(dialog), "4: hnědá 1, černá 0, červená ×100, červená ±2 %,");
+        EXPECT_EQ(previewLines(dialog.form()).at(2), "obvykle 5 pásků: hnědá, černá, černá, hnědá, červená");
+        for (int turn = 0; turn < 2; ++turn) {
+            session.keyPressed(dialog, dialog.form().indexOf("cboBand4"), {Key::Character, U'r', true});
+            EXPECT_EQ(dialog.form().control("txtValue").caption(), turn == 0 ? "22 Ω ±1 %" : "1 kΩ ±2 %");
+        }
+        key(dialog, Key::Enter);
+    });
+    EXPECT_TRUE(window.form().control("band4").value());
+    for (const char* picture : {"p11", "p20", "p32", "pp2"}) {
+        EXPECT_TRUE(window.form().isShown(window.form().control(picture))) << picture;
+    }
+    enterValue([&](HeadlessView& dialog) {
+        EXPECT_EQ(listedBands(dialog), "4: hnědá 1, černá 0, červená ×100, červená ±2 %,");
+        key(dialog, Key::Escape);
     });
 }
 

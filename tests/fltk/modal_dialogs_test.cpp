@@ -1,5 +1,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
 #include <FL/fl_ask.H>
 #include <X11/keysym.h>
 
@@ -233,6 +234,29 @@ TEST_F(ModalDialogs, TheValueDialogDrawsWhatIsTypedOnTheResistor) {
     }
     // The tolerance bands have shades of their own: the gold one's is F7FBE8.
     EXPECT_GT(pixelsOfColour(window(), "pp5", {0xF7, 0xFB, 0xE8}), 20);
+}
+
+// Ctrl+F and keys alone: six bands, brown, black, black, red, brown, red from the lists. The
+// field says what they read as, the drawing shows them, and OK draws the first five.
+TEST_F(ModalDialogs, TheValueDialogTakesAPartByItsColoursFromTheKeys) {
+    WhenModal inDialog("Zadat hodnotu", [&](Fl_Window& shown) {
+        auto& dialog = static_cast<fltk::FormWindow&>(shown);
+        typeKeys(dialog, {XK_Tab, XK_Tab, XK_Down, XK_Down, XK_Tab, XK_Tab, XK_Tab, XK_Tab, XK_Down, XK_Tab});
+        typeKeys(dialog, std::vector<unsigned long>(8, XK_Up));
+        typeKeys(dialog, {XK_Tab, XK_Down});
+        EXPECT_STREQ(static_cast<Fl_Input*>(dialog.widget("txtValue"))->value(), "10 kΩ ±1 % 50 ppm/K");
+        const std::pair<const char*, Colour> slots[] = {{"picSlot1", Colour::Brown}, {"picSlot2", Colour::Black},
+                                                        {"picSlot3", Colour::Black}, {"picSlot4", Colour::Red},
+                                                        {"picSlot6", Colour::Brown}, {"picSlot7", Colour::Red}};
+        for (const auto& [slot, colour] : slots) {
+            EXPECT_GT(pixelsOfColour(dialog, slot, reference::bandDrawing(colour)), 20) << slot;
+        }
+        pressKey(dialog, XK_Return);
+    });
+    pressChord(window(), {XK_Control_L, XK_f});
+    ASSERT_TRUE(inDialog.acted());
+    EXPECT_EQ(caption("vysl") + caption("presn"), "101");
+    EXPECT_TRUE(shown("kohm") && shown("p42"));
 }
 
 // "472" is 472 Ω; Tab and Space read it as an SMD code, and Enter draws 4,7 kΩ.

@@ -61,10 +61,10 @@ void expectPicturesAsDrawn(fltk::FormWindow& window, int dpi) {
     for (std::size_t index = 0; index < form.controls().size(); ++index) {
         const forms::Control& control = form.controls()[index];
         const Fl_Widget* box = window.widget(control.name());
-        if (control.picture == ImageId::NoImage || !box->visible()) {
+        if (control.picture() == ImageId::NoImage || !box->visible()) {
             continue;
         }
-        const Image expected = scaledForDpi(onFace(image(control.picture), face), dpi);
+        const Image expected = scaledForDpi(onFace(image(control.picture()), face), dpi);
         EXPECT_LE(box->w(), expected.width) << control.name();
         EXPECT_LE(box->h(), expected.height) << control.name();
         int wrong = 0;
@@ -105,7 +105,7 @@ TEST_F(DenseScreen, TheDrawingIsTheStandardOneEnlargedTwice) {
     const std::size_t frame = form.indexOf("Resistor");
     forms::Rect drawing = form.rectOnForm(form.indexOf("ResistorL"));
     for (const std::size_t index : form.children(frame)) {
-        if (form.controls()[index].picture != ImageId::NoImage) {
+        if (form.controls()[index].picture() != ImageId::NoImage) {
             const forms::Rect box = form.rectOnForm(index);
             const int right = std::max(drawing.left + drawing.width, box.left + box.width);
             const int bottom = std::max(drawing.top + drawing.height, box.top + box.height);
@@ -118,7 +118,7 @@ TEST_F(DenseScreen, TheDrawingIsTheStandardOneEnlargedTwice) {
     for (int y = scale.pixels(drawing.top); y < scale.pixels(drawing.top + drawing.height); ++y) {
         for (int x = scale.pixels(drawing.left); x < scale.pixels(drawing.left + drawing.width); ++x) {
             const std::size_t hit = form.hitTest(scale.twipsAt(x), scale.twipsAt(y));
-            if (hit != frame && form.controls()[hit].picture == ImageId::NoImage) {
+            if (hit != frame && form.controls()[hit].picture() == ImageId::NoImage) {
                 continue;
             }
             for (int corner = 0; corner < 4; ++corner) {

@@ -152,6 +152,18 @@ try:
     lines = [found[1] for found in shown(dialog) if found[0] == "label"]
     check("kódy SMD: 103, 1002, 01C" in lines, "the SMD codes heard as one line: " + repr(lines))
     check("řady E3, E6, E12, E24, E48, E96, E192" in lines, "the series heard: " + repr(lines))
+
+    # A six-band part: each band heard once, in its list; the drawing one picture named by them.
+    key("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "30", "10k 5% 50ppm"], check=True)
+    sixth = wait_for(lambda: named(dialog, "combo box", "Pásek 6"), "the sixth band's list")
+    wait_for(lambda: [item.name for item in sixth[3] if "selected" in states(item)] == ["červená 50 ppm/K"],
+             "the sixth list heard as red, 50 ppm/K")
+    pictures = [found[1] for found in shown(dialog) if found[0] == "image"]
+    check(pictures == ["Součástka: hnědá, černá, černá, červená, zlatá, červená"], "the drawing one picture: " + repr(pictures))
+    key("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "30", "01C"], check=True)
+    wait_for(lambda: named(dialog, "label", "10 kΩ ±5 %"), "01C again")
     kept = field[3]
     key("Return")
     wait_for(lambda: frame_named("Zadat hodnotu") is None, "the dialog gone from the bus")

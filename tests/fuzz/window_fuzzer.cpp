@@ -35,7 +35,14 @@ constexpr int outsideMargin = 300;
 constexpr std::size_t longestTyped = 256;
 
 enum MainEvent : std::uint8_t { ControlClick, PointClick, SwatchClick, NamedClick, KeyPress, ContextMenu, WindowMenu, mainEventCount };
-enum DialogEvent : std::uint8_t { DialogControlClick, DialogPointClick, DialogKey, Typing, ToleranceChoice, CloseBox, dialogEventCount };
+enum DialogEvent : std::uint8_t {
+    DialogControlClick, DialogPointClick, DialogKey, Typing, ToleranceChoice, BandChoice, CloseBox, dialogEventCount
+};
+
+// The value dialog's lists of a part's bands, and what a choice in them or "Obrátit" does: the
+// bands picked become the part.
+constexpr std::array<std::string_view, 7> bandLists{"cboBandCount", "cboBand1", "cboBand2", "cboBand3",
+                                                    "cboBand4",     "cboBand5", "cboBand6"};
 
 constexpr std::array<std::string_view, 6> namedControls{"automat", "band4", "band5", "prog", "Info_pr", "Exit_pr"};
 
@@ -77,7 +84,7 @@ public:
             const std::string event = applyMainEvent();
             ++eventCount.events;
             if (accepted_) {
-                checker_.valueAccepted(accepted_->text, accepted_->listTolerance, accepted_->asCode);
+                checker_.valueAccepted(accepted_->text, accepted_->listTolerance, accepted_->asCode, accepted_->picked);
                 accepted_.reset();
             }
             expectNoFailures(event, checker_.check());
@@ -147,9 +154,12 @@ private:
         forms::Form& form = dialog.form();
         const bool valueDialog = form.looks().name == "frmValue";
         if (valueDialog) {
+            watchPicking(form);
             forms::Control& ok = form.control("cmdOK");
             ok.onClick = [this, &form, handler = ok.onClick] {
-                accepted_ = Accepted{form.control("txtValue").caption(), listTolerance(form), form.control("chkSmd").value()};
+                accepted_ = Accepted{form.control("txtValue").caption(), listTolerance(form), form.control("chkSmd").value(),
+                                     picked_ ? testing::listedBands(form) : std::vector<Colour>{}};
+                keptPick_ = picked_;
                 handler();
             };
         }
@@ -162,7 +172,7 @@ private:
                 reportBrokenRules(event, {"the main window changed under a modal dialog"});
             }
             if (valueDialog && session_.isOpen(dialog)) {
-                expectNoFailures(event, testing::checkValueDialog(form, listTolerance(form), decimalSeparator_));
+                expectNoFailures(event, testing::checkValueDialog(form, listTolerance(form), decimalSeparator_, picked_));
             }
             form.clearChanges();
         }
@@ -192,6 +202,14 @@ private:
                     return "tolerance choice";
                 }
                 [[fallthrough]];
+            case BandChoice:
+                if (valueDialog) {
+                    const std::size_t list = form.indexOf(bandLists[input_.choice(bandLists.size())]);
+                    const int items = static_cast<int>(form.controls()[list].items().size());
+                    session_.chosen(dialog, list, static_cast<int>(input_.choice(static_cast<std::size_t>(std::max(items, 1)))));
+                    return "choice in " + form.controls()[list].name();
+                }
+                [[fallthrough]];
             case CloseBox:
                 session_.closeBox(dialog);
                 return "close box of " + form.looks().name;
@@ -199,6 +217,29 @@ private:
             default:
                 return press(dialog, focused);
         }
+    }
+
+    // A choice in a list of the bands, or "Obrátit", picks the part's bands; typing ends the pick.
+    // The dialog opens with the bands OK last took, where it opens with their text.
+    void watchPicking(forms::Form& form) {
+        picked_ = keptPick_;
+        for (const std::string_view name : bandLists) {
+            forms::Control& list = form.control(name);
+            list.onChange = [this, handler = list.onChange] {
+                handler();
+                picked_ = true;
+            };
+        }
+        forms::Control& reverse = form.control("cmdReverse");
+        reverse.onClick = [this, handler = reverse.onClick] {
+            handler();
+            picked_ = true;
+        };
+        forms::Control& field = form.control("txtValue");
+        field.onChange = [this, handler = field.onChange] {
+            picked_ = false;
+            handler();
+        };
     }
 
     static Tolerance listTolerance(forms::Form& valueDialog) {
@@ -223,8 +264,11 @@ private:
         std::string text;
         Tolerance listTolerance;
         bool asCode;
+        std::vector<Colour> picked;
     };
     std::optional<Accepted> accepted_;
+    bool picked_ = false;
+    bool keptPick_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <variant>
 
@@ -75,6 +76,24 @@ std::optional<DrawnBands> windowBands(const TypedValue& value, Tolerance toleran
     const bool preferFive = digits == 3 || tolerance.hundredths <= 200;
     auto preferred = inDigits(preferFive ? 3 : 2);
     return preferred ? preferred : inDigits(preferFive ? 2 : 3);
+}
+
+// The window's drawing of picked bands as they are: four, or the first five of five or six,
+// with a tolerance of 1, 2, 5 or 10 % and a multiplier of the band count's palette.
+std::optional<DrawnBands> pickedWindowBands(std::span<const Colour> bands) {
+    const auto decoded = reference::decodeBands(bands);
+    const bool four = bands.size() == 4;
+    if (!decoded || bands.size() < 4 || !isOneOf(decoded->hundredths, {100, 200, 500, 1000}) ||
+        decoded->exponent < -2 || decoded->exponent > (four ? 6 : 4)) {
+        return std::nullopt;
+    }
+    DrawnBands drawn{four, {}};
+    for (std::size_t digit = 0; digit < decoded->digits.size(); ++digit) {
+        drawn.values[digit] = decoded->digits[digit] - '0';
+    }
+    drawn.values[decoded->digits.size()] = decoded->exponent;
+    drawn.values[4] = decoded->hundredths / 100.0;
+    return drawn;
 }
 
 // The window's band colours as the preview names them: digits, the multiplier, the tolerance.
@@ -241,12 +260,12 @@ void InvariantChecker::resultFormed() {
     band_ = 0;
 }
 
-void InvariantChecker::valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode) {
+void InvariantChecker::valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode, std::span<const Colour> picked) {
     const ValueReading reading = reference::readValue(text);
     const std::optional<TypedValue> value = asCode && reading.asCode ? reading.asCode : reading.value;
     const forms::Form& form = window_.form();
     const Tolerance tolerance = reading.tolerance.value_or(listTolerance);
-    const auto bands = value ? windowBands(*value, tolerance) : std::nullopt;
+    const auto bands = !picked.empty() ? pickedWindowBands(picked) : value ? windowBands(*value, tolerance) : std::nullopt;
     if (!bands) {
         acceptedFailures_.push_back("OK took \"" + std::string(text) + "\", which the window cannot draw");
         return;
@@ -503,15 +522,34 @@ std::vector<std::string> previewLines(const forms::Form& dialog) {
     return lines;
 }
 
+std::vector<Colour> listedBands(const forms::Form& dialog) {
+    std::vector<Colour> bands;
+    for (int band = 1; band <= 6; ++band) {
+        const forms::Control& list = dialog.control("cboBand" + std::to_string(band));
+        if (list.visible() && list.selectedItem() >= 0) {
+            const std::string& item = list.items().at(static_cast<std::size_t>(list.selectedItem()));
+            if (const auto colour = reference::colourNamed(item.substr(0, item.find(' ')))) {
+                bands.push_back(*colour);
+            }
+        }
+    }
+    return bands;
+}
+
 std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTolerance,
-                                          const std::string& decimalSeparator) {
+                                          const std::string& decimalSeparator, bool picked) {
     std::vector<std::string> failures;
     const std::string& text = dialog.control("txtValue").caption();
     const ValueReading reading = reference::readValue(text);
     const bool asCode = dialog.control("chkSmd").value() && reading.asCode;
     const std::optional<TypedValue> value = asCode ? reading.asCode : reading.value;
     const Tolerance tolerance = reading.tolerance.value_or(listTolerance);
-    const auto bands = value ? windowBands(*value, tolerance) : std::nullopt;
+    const std::vector<Colour> pickedBands = picked ? listedBands(dialog) : std::vector<Colour>{};
+    const auto bands = picked ? pickedWindowBands(pickedBands) : value ? windowBands(*value, tolerance) : std::nullopt;
+    const auto decoded = reference::decodeBands(pickedBands);
+    if (picked && (!decoded || (value && (reading.tolerance != Tolerance{decoded->hundredths} || reading.coefficient != decoded->ppm)))) {
+        failures.push_back("the picked bands did not write \"" + text + "\"");
+    }
     const bool drawable = bands.has_value();
     if (dialog.control("cmdOK").enabled() != drawable) {
         failures.push_back(std::string("OK is ") + (drawable ? "greyed" : "offered") + " for \"" + text + "\"");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,8 @@ public:
     // Every rule broken now, described; empty when all hold.
     std::vector<std::string> check();
     // The value dialog's OK took the text with the tolerance its list showed, read as an SMD
-    // code or not.
-    void valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode);
+    // code or not; or the bands picked in its lists, where there are.
+    void valueAccepted(std::string_view text, Tolerance listTolerance, bool asCode, std::span<const Colour> picked = {});
 
 private:
     void watch(std::string_view name, void (InvariantChecker::*before)());
@@ -66,11 +67,15 @@ private:
 // The value dialog's preview lines that are shown, in order.
 std::vector<std::string> previewLines(const forms::Form& dialog);
 
+// The part's bands as the value dialog's lists show them, by the reference's colour names.
+std::vector<Colour> listedBands(const forms::Form& dialog);
+
 // The value dialog's rules after each event in it: OK exactly for a text the reference reads as a
 // value with a tolerance the window draws and digits its bands hold, the preview's first line
 // that value with the tolerance and coefficient, its bands those the reference draws, and its
-// series line naming E96 exactly for an E96 value.
+// series line naming E96 exactly for an E96 value. With bands picked, the text is what they read
+// as, and OK and the window's bands follow them.
 std::vector<std::string> checkValueDialog(forms::Form& dialog, Tolerance listTolerance,
-                                          const std::string& decimalSeparator);
+                                          const std::string& decimalSeparator, bool picked = false);
 
 }  // namespace pruhomat::testing

@@ -1,6 +1,10 @@
 #include "reference_markings.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
+
+#include "reference.h"
 
 namespace pruhomat::testing::reference {
 
@@ -61,6 +65,18 @@ constexpr std::array<BandMeaning, 13> meanings{{
 const BandMeaning& meaningOf(Colour colour) { return *std::ranges::find(meanings, colour, &BandMeaning::colour); }
 
 }  // namespace
+
+std::optional<Colour> colourNamed(std::string_view name) {
+    for (int digit = 0; digit <= 9; ++digit) {
+        if (colourName(PaletteMode::Digit, digit) == name) {
+            return static_cast<Colour>(digit);
+        }
+    }
+    const std::array<std::pair<std::string, Colour>, 3> others{
+        {{colourName(PaletteMode::Tolerance, 5), Gold}, {colourName(PaletteMode::Tolerance, 10), Silver}, {"růžová", Pink}}};
+    const auto found = std::ranges::find(others, name, &std::pair<std::string, Colour>::first);
+    return found == others.end() ? std::nullopt : std::optional(found->second);
+}
 
 std::optional<DecodedBands> decodeBands(std::span<const Colour> bands) {
     if (bands.size() < 3 || bands.size() > 6) {

@@ -48,4 +48,8 @@ struct DecodedBands {
 };
 std::optional<DecodedBands> decodeBands(std::span<const Colour> bands);
 
+// The band colour of a name in small letters ("červená", "růžová"), by the reference palettes'
+// names; none for another name.
+std::optional<Colour> colourNamed(std::string_view name);
+
 }  // namespace pruhomat::testing::reference

@@ -173,10 +173,10 @@ void checkPictures(Driver& driver) {
     const pruhomat::forms::Form& form = driver.application().form1().form();
     for (const auto& control : form.controls()) {
         HWND box = driver.handleOf(control.name());
-        if (control.picture == pruhomat::ImageId::NoImage || !IsWindowVisible(box)) {
+        if (control.picture() == pruhomat::ImageId::NoImage || !IsWindowVisible(box)) {
             continue;
         }
-        const pruhomat::Image expected = pruhomat::scaledForDpi(pruhomat::onFace(pruhomat::image(control.picture), face), dpi);
+        const pruhomat::Image expected = pruhomat::scaledForDpi(pruhomat::onFace(pruhomat::image(control.picture()), face), dpi);
         const Screenshot shot = pruhomat::testing::screenshot(box);
         CHECK(shot.width() <= expected.width && shot.height() <= expected.height);
         int wrong = 0;

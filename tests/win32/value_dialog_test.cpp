@@ -110,3 +110,23 @@ WINDOW_TEST(TheValueDialogDrawsWhatIsTypedAndRefusesWhatCannotBeDrawn) {
     CHECK(waitUntil([&] { return !IsWindow(dialog); }));
     CHECK_EQ(driver.caption("vysl"), std::string("4,75"));
 }
+
+// Keys alone: "1k0j" gives four bands, then six, and brown, black, black, red, brown, red from
+// the lists. The field says what they read as, the drawing shows them, OK draws the first five.
+WINDOW_TEST(TheValueDialogTakesAPartByItsColoursFromTheKeys) {
+    user::click(driver.handleOf("Label21"));
+    CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
+    user::chord({VK_CONTROL, 'F'});
+    const HWND dialog = openedDialog(driver);
+    typeKeys({'1', 'K', '0', 'J', VK_TAB, VK_TAB, VK_DOWN, VK_DOWN, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_DOWN, VK_TAB});
+    typeKeys({VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_TAB, VK_DOWN});
+    CHECK(waitUntil([&] { return driver.caption(valueDialogControl(dialog, "txtValue")) == "10 kΩ ±1 % 50 ppm/K"; }));
+    CHECK(waitUntil([&] {
+        return pixelsOfColour(valueDialogControl(dialog, "picSlot4"), {0xFF, 0x00, 0x00}) > 20 &&
+               pixelsOfColour(valueDialogControl(dialog, "picSlot6"), {0x7F, 0x3F, 0x00}) > 20 &&
+               pixelsOfColour(valueDialogControl(dialog, "picSlot7"), {0xFF, 0x00, 0x00}) > 20;
+    }));
+    user::key(VK_RETURN);
+    CHECK(waitUntil([&] { return driver.caption("vysl") == "10" && driver.visible("kohm") && driver.visible("p42"); }));
+    CHECK_EQ(driver.caption("presn"), std::string("1"));
+}
