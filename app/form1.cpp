@@ -99,7 +99,7 @@ void Form1::connectHandlers() {
     control("Exit_pr").onClick = [this] { Exit_pr_Click(); };
     form_.setTabOrder(form1TabOrder);
     form_.onKey = [this](std::size_t focused, const forms::KeyInput& key) { return keyPressed(focused, key); };
-    form_.onContextMenu = [this] { showContextMenu(); };
+    form_.onContextMenu = [this](const forms::MenuPlace& place) { showContextMenu(place); };
     form_.windowMenu = windowMenuItems;
     form_.onWindowMenu = [this](int item) { windowMenuChosen(item); };
 }

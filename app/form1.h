@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,7 @@ private:
     // b0_Click to b9_Click.
     void colourButtonClick(std::size_t button);
     void enterColour(std::uint8_t band, const PaletteEntry& entry);
+    // The box of the zero rule; the advance step follows once it is closed.
     void applyZeroRule();
     void advance();
 
@@ -63,7 +65,8 @@ private:
     // From a value to its bands: the dialog, then the bands entered as clicks would enter them.
     void enterValue();
     void drawResistor(const DrawnResistor& drawn);
-    void showModal(forms::Form& dialog);
+    void valueAnswered();
+    void showModal(forms::Form& dialog, std::function<void()> closed);
 
     bool automaticAdvance() const;
     BandCount currentBandCount() const;
@@ -89,13 +92,15 @@ private:
     std::optional<std::size_t> rowTyped(char32_t character) const;
     void followCurrentBand();
     void markHighlightedRow();
-    void showContextMenu();
+    void showContextMenu(const forms::MenuPlace& place);
+    void contextMenuChosen(int item);
     static const std::array<forms::MenuItem, 1> windowMenuItems;
     void windowMenuChosen(int item);
     void copyResult();
 
     // For screen readers.
     void nameBandPicture(std::uint8_t band, std::size_t picture, const PaletteEntry& entry);
+    static void nameSwatch(forms::Control& swatch, const PaletteEntry& entry, PaletteMode mode);
     void nameFixedPictures();
     void nameResult(const Result& result);
     forms::Control& control(std::string_view name) { return form_.control(name); }

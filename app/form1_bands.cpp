@@ -112,9 +112,7 @@ void Form1::showPalette(PaletteMode mode) {
             controls.swatch->setBackground(colour.swatch);
             controls.value->setCaption(entry->valueText);
             controls.name->setCaption(colour.name);
-            // A screen reader hears "Zlatá, -1", or "Zlatá, 5 %" for a tolerance.
-            controls.swatch->setAccessibleName(std::string(colour.name) + ", " + entry->valueText +
-                                               (mode == PaletteMode::Tolerance ? " %" : ""));
+            nameSwatch(*controls.swatch, *entry, mode);
         }
         for (forms::Control* part : {controls.swatch, controls.name, controls.value}) {
             part->setVisible(entry.has_value());
@@ -128,12 +126,18 @@ void Form1::colourButtonClick(std::size_t button) {
     const std::uint8_t band = state_.band;
     if (band == 1 && button == 0) {
         applyZeroRule();
-    } else if (band >= 1 && band <= bandPositions) {
+        return;
+    }
+    if (band >= 1 && band <= bandPositions) {
         if (const auto entry = ColourCode::paletteEntry(paletteModeFor(band, currentBandCount()), button)) {
             enterColour(band, *entry);
         }
     }
     advance();
+    // The palette's highlight stands on the colour of the band that stays current.
+    if (state_.band != 0) {
+        followCurrentBand();
+    }
 }
 
 void Form1::enterColour(std::uint8_t band, const PaletteEntry& entry) {
@@ -157,12 +161,15 @@ void Form1::enterColour(std::uint8_t band, const PaletteEntry& entry) {
     }
 }
 
-// The first band takes no black: the user is told, and band 1 stays current.
+// The first band takes no black: the user is told, and band 1 stays current. The check box is
+// read once the box is closed.
 void Form1::applyZeroRule() {
-    port_.messageBox(zeroRulePrompt, zeroRuleTitle, forms::MessageKind::Information);
-    if (automaticAdvance()) {
-        --state_.band;
-    }
+    port_.messageBox(zeroRulePrompt, zeroRuleTitle, forms::MessageKind::Information, [this] {
+        if (automaticAdvance()) {
+            --state_.band;
+        }
+        advance();
+    });
 }
 
 void Form1::advance() {

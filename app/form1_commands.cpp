@@ -1,6 +1,8 @@
 // The result, the window commands and the dialogs of the main window.
 #include "form1.h"
 
+#include <utility>
+
 #include "band_palettes.h"
 #include "result.h"
 
@@ -32,7 +34,7 @@ void Form1::Info_pr_Click() {
         about_ = std::make_unique<FrmAbout>(port_);
     }
     about_->load();
-    showModal(about_->form());
+    showModal(about_->form(), nullptr);
 }
 
 void Form1::enterValue() {
@@ -43,7 +45,11 @@ void Form1::enterValue() {
         valueDialog_ = std::make_unique<FrmValue>(port_, decimalSeparator_);
     }
     valueDialog_->load(lastValueText_, Tolerance::percent(state_.num5), lastValueAsCode_);
-    showModal(valueDialog_->form());
+    showModal(valueDialog_->form(), [this] { valueAnswered(); });
+}
+
+// What OK took is drawn as clicks would draw it, and offered again at the next showing.
+void Form1::valueAnswered() {
     if (const auto& drawn = valueDialog_->accepted()) {
         lastValueText_ = valueDialog_->text();
         lastValueAsCode_ = valueDialog_->asCode();
@@ -53,10 +59,14 @@ void Form1::enterValue() {
 
 // While a dialog is shown the main window takes no input; a click or key that still arrives
 // (a message sent to the window) must not load the shown dialog anew under its window.
-void Form1::showModal(forms::Form& dialog) {
+void Form1::showModal(forms::Form& dialog, std::function<void()> closed) {
     dialogShown_ = true;
-    port_.showModal(dialog);
-    dialogShown_ = false;
+    port_.showModal(dialog, [this, closed = std::move(closed)] {
+        dialogShown_ = false;
+        if (closed) {
+            closed();
+        }
+    });
 }
 
 // The band count through its option button where the value needs the other one, each band

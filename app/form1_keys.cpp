@@ -168,8 +168,12 @@ void Form1::markHighlightedRow() {
     named_.palette->setFocusMark(unionOf(unionOf(row.value->rect(), row.swatch->rect()), row.name->rect()));
 }
 
-void Form1::showContextMenu() {
-    switch (port_.popupMenu(contextMenu)) {
+void Form1::showContextMenu(const forms::MenuPlace& place) {
+    port_.popupMenu(contextMenu, place, [this](int item) { contextMenuChosen(item); });
+}
+
+void Form1::contextMenuChosen(int item) {
+    switch (item) {
         case CopyResult:
             copyResult();
             break;

@@ -78,12 +78,18 @@ public:
     // so that each group of options is one stop; hidden controls are none.
     void setTabOrder(std::span<const std::string_view> names);
     const std::vector<std::size_t>& tabOrder() const { return tabOrder_; }
+    // Whether Tab ever visits the control, shown or not.
+    bool inTabOrder(std::size_t index) const;
+
+    // The option buttons an option button is chosen among, itself included: those of its
+    // container; none for another control.
+    std::vector<std::size_t> optionGroup(std::size_t index) const;
 
     // The form's own keys, given the control with the keyboard (noControl for none); true where
     // the form took the key. Keys it leaves go to the common rules of the session.
     std::function<bool(std::size_t focused, const KeyInput& key)> onKey;
-    // Asked for by the right mouse button, Shift+F10 or the Menu key.
-    std::function<void()> onContextMenu;
+    // Asked for by the right mouse button, Shift+F10 or the Menu key, to open at the place.
+    std::function<void(const MenuPlace& place)> onContextMenu;
     // Items for the window's own menu, where the platform has one (the system menu on Windows),
     // and the handler of a choice among them.
     std::span<const MenuItem> windowMenu;

@@ -84,9 +84,8 @@ KeyOutcome Session::keyPressed(FormView& view, std::size_t focused, const KeyInp
 }
 
 void Session::contextMenu(FormView& view, int x, int y) {
-    menuPlace_ = {&view, x, y};
     if (view.form().onContextMenu) {
-        view.form().onContextMenu();
+        view.form().onContextMenu({&view.form(), x, y});
         syncAll();
     }
 }
@@ -105,6 +104,11 @@ void Session::unload(Form& form) {
     } else {
         ends_.dialogUnloaded(*view);
     }
+}
+
+WindowHandle Session::windowHandle(const Form& form) {
+    FormView* view = viewOf(form);
+    return view == nullptr ? 0 : view->handleOf(noControl);
 }
 
 WindowHandle Session::windowHandle(const Control& control) {

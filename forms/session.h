@@ -86,34 +86,27 @@ public:
     // every window shares (keyboard.h), Shift+F10 as the Menu key. Every window is brought up
     // to date.
     KeyOutcome keyPressed(FormView& view, std::size_t focused, const KeyInput& key);
-    // The form's context menu, to open at a point of the window's client area (twips).
+    // The form's context menu, to open at a point of the window's client area (twips): at the
+    // pointer or, for a key, below the control with the keyboard (its focus mark where it has one).
     void contextMenu(FormView& view, int x = 0, int y = 0);
 
-    // Where the context menu asked for opens: the window and a point of its client area in
-    // twips, at the pointer or, for a key, below the control with the keyboard (its focus mark
-    // where it has one).
-    struct MenuPlace {
-        FormView* view = nullptr;
-        int x = 0;
-        int y = 0;
-    };
-    const MenuPlace& menuPlace() const { return menuPlace_; }
-
-    // The port's unloading of a form and the native handle of a control, as every front-end
-    // answers them.
+    // The port's unloading of a form and the native handle of a control or of a form's window,
+    // as every front-end answers them.
     void unload(Form& form);
     WindowHandle windowHandle(const Control& control);
+    WindowHandle windowHandle(const Form& form);
+
+    // Every window brought up to date: after an event, and after an answer that came later.
+    void syncAll();
 
 private:
     FormView* viewOf(const Form& form) const;
     bool isMain(const FormView& view) const { return !views_.empty() && views_.front() == &view; }
-    void syncAll();
     bool press(FormView& view, std::size_t button);
 
     WindowEnds& ends_;
     std::vector<FormView*> views_;
     std::vector<const FormView*> unloaded_;
-    MenuPlace menuPlace_;
 };
 
 }  // namespace pruhomat::forms

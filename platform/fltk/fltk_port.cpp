@@ -52,8 +52,9 @@ void FltkPort::copyText(std::string_view text) {
     Fl::copy(copied.c_str(), static_cast<int>(copied.size()), 0);
 }
 
-// Where the session placed it, in the window it asked from.
-int FltkPort::popupMenu(std::span<const forms::MenuItem> items) {
+// At its place in the window that asked for it, which is the current one.
+void FltkPort::popupMenu(std::span<const forms::MenuItem> items, const forms::MenuPlace& place,
+                         std::function<void(int)> chosen) {
     std::vector<std::string> labels;
     std::vector<Fl_Menu_Item> menu;
     labels.reserve(items.size());
@@ -69,12 +70,12 @@ int FltkPort::popupMenu(std::span<const forms::MenuItem> items) {
     }
     menu.push_back(Fl_Menu_Item{});
     // Every window here has the one scale.
-    const forms::Session::MenuPlace& place = session_.menuPlace();
-    const Fl_Menu_Item* chosen = menu.front().popup(scale_.pixels(place.x), scale_.pixels(place.y));
-    return chosen == nullptr ? forms::noMenuItem : static_cast<int>(chosen - menu.data());
+    const Fl_Menu_Item* item = menu.front().popup(scale_.pixels(place.x), scale_.pixels(place.y));
+    chosen(item == nullptr ? forms::noMenuItem : static_cast<int>(item - menu.data()));
 }
 
-void FltkPort::messageBox(std::string_view prompt, std::string_view title, forms::MessageKind) {
+void FltkPort::messageBox(std::string_view prompt, std::string_view title, forms::MessageKind,
+                          std::function<void()> closed) {
     const std::string text(prompt);
     const std::string caption(title);
     const char* closeLabel = fl_close;
@@ -83,6 +84,7 @@ void FltkPort::messageBox(std::string_view prompt, std::string_view title, forms
     const MessageReader heard(title, prompt);
     fl_message("%s", text.c_str());
     fl_close = closeLabel;
+    closed();
 }
 
 void FltkPort::openLink(forms::WindowHandle, std::string_view target) {
@@ -94,13 +96,15 @@ void FltkPort::openLink(forms::WindowHandle, std::string_view target) {
     posix_spawnp(&child, program.c_str(), nullptr, nullptr, arguments, environ);
 }
 
-void FltkPort::showModal(forms::Form& form) {
+void FltkPort::showModal(forms::Form& form, std::function<void()> closed) {
     auto window = createWindow(form);
     window->set_modal();
     window->show();
     while (window->shown()) {
         Fl::wait();
     }
+    window.reset();
+    closed();
 }
 
 void FltkPort::onCloseBox(Fl_Widget* widget, void* port) {

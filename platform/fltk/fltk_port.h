@@ -24,11 +24,13 @@ public:
 
     // To the clipboard and the primary selection alike.
     void copyText(std::string_view text) override;
-    int popupMenu(std::span<const forms::MenuItem> items) override;
-    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override;
+    void popupMenu(std::span<const forms::MenuItem> items, const forms::MenuPlace& place,
+                   std::function<void(int)> chosen) override;
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind,
+                    std::function<void()> closed) override;
     // xdg-open, started with an argument vector and never waited for.
     void openLink(forms::WindowHandle owner, std::string_view target) override;
-    void showModal(forms::Form& form) override;
+    void showModal(forms::Form& form, std::function<void()> closed) override;
 
     // Unloading is the session's: the main window's form ends the program, a dialog's its loop.
     void unload(forms::Form& form) override { session_.unload(form); }

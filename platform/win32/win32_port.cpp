@@ -36,25 +36,27 @@ int Win32Port::run(FormWindow& mainWindow) {
 
 void Win32Port::copyText(std::string_view text) { clipboard_.copy(mainWindow_, wide(text)); }
 
-// Where the session placed it, in the window that asked, at that window's density.
-int Win32Port::popupMenu(std::span<const forms::MenuItem> items) {
+// At its place in the window that asked for it, at that window's density.
+void Win32Port::popupMenu(std::span<const forms::MenuItem> items, const forms::MenuPlace& place,
+                          std::function<void(int)> chosen) {
     HMENU menu = CreatePopupMenu();
     for (std::size_t index = 0; index < items.size(); ++index) {
         AppendMenuW(menu, MF_STRING, index + 1, menuText(items[index]).c_str());
     }
-    const forms::Session::MenuPlace& place = session_.menuPlace();
-    HWND window = reinterpret_cast<HWND>(place.view->handleOf(forms::noControl));
+    HWND window = reinterpret_cast<HWND>(session_.windowHandle(*place.form));
     const forms::PixelScale scale(static_cast<int>(windowDpi(window)));
     POINT at{scale.pixels(place.x), scale.pixels(place.y)};
     ClientToScreen(window, &at);
-    const int chosen = static_cast<int>(
+    const int item = static_cast<int>(
         TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, mainWindow_, nullptr));
     DestroyMenu(menu);
-    return chosen == 0 ? forms::noMenuItem : chosen - 1;
+    chosen(item == 0 ? forms::noMenuItem : item - 1);
 }
 
-void Win32Port::messageBox(std::string_view prompt, std::string_view title, forms::MessageKind) {
+void Win32Port::messageBox(std::string_view prompt, std::string_view title, forms::MessageKind,
+                           std::function<void()> closed) {
     MessageBoxW(mainWindow_, wide(prompt).c_str(), wide(title).c_str(), MB_OK | MB_ICONINFORMATION);
+    closed();
 }
 
 // Through ShellExecuteA with the ANSI code page; what the shell makes of it is not the
@@ -64,7 +66,7 @@ void Win32Port::openLink(forms::WindowHandle owner, std::string_view target) {
     shellExecuteA(reinterpret_cast<HWND>(owner), "open", file.c_str(), "", "", SW_SHOWNORMAL);
 }
 
-void Win32Port::showModal(forms::Form& form) {
+void Win32Port::showModal(forms::Form& form, std::function<void()> closed) {
     HWND owner = mainWindow_;
     HWND focused = GetFocus();
     auto dialog = std::make_unique<FormWindow>(form, pictures_, owner, session_);
@@ -86,6 +88,7 @@ void Win32Port::showModal(forms::Form& form) {
     if (IsWindow(focused) && IsChild(owner, focused)) {
         SetFocus(focused);
     }
+    closed();
 }
 
 }  // namespace pruhomat::win32

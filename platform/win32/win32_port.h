@@ -17,13 +17,15 @@ public:
     using Window = FormWindow;
 
     // Message boxes and modal forms are owned by the main window.
-    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override;
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind,
+                    std::function<void()> closed) override;
     void openLink(forms::WindowHandle owner, std::string_view target) override;
-    void showModal(forms::Form& form) override;
+    void showModal(forms::Form& form, std::function<void()> closed) override;
     // As CF_UNICODETEXT, tried again for a while where another program holds the clipboard.
     void copyText(std::string_view text) override;
     // At the pointer for the right button; below the control with the keyboard for a key.
-    int popupMenu(std::span<const forms::MenuItem> items) override;
+    void popupMenu(std::span<const forms::MenuItem> items, const forms::MenuPlace& place,
+                   std::function<void(int)> chosen) override;
 
     // Opens the main window, centred; unloading its form ends the message loop. The caller
     // keeps the window, and must close it before the form goes.

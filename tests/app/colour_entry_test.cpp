@@ -31,6 +31,7 @@ TEST_F(ColourEntry, ZeroRuleRefusesBlackOnBandOne) {
         EXPECT_EQ(state().num1, 9);
         EXPECT_TRUE(shown("p19"));
         EXPECT_FALSE(shown("p10"));
+        port.closeMessageBox();
         EXPECT_EQ(state().band, 1);
         EXPECT_EQ(visibleArrows(), std::vector<std::string>{"sipka1"});
     }

@@ -303,8 +303,8 @@ TEST_F(ValueDialog, OpensFromTheContextMenuAndTheWindowMenu) {
         EXPECT_EQ(dialog.form().looks().name, "frmValue");
         key(dialog, Key::Escape);
     };
-    session.calls.menuChoice = 1;
     session.contextMenu(main);
+    session.calls.chooseMenuItem(1);
     ASSERT_EQ(session.calls.menus.size(), 1u);
     EXPECT_EQ(session.calls.menus[0], (std::vector<std::string>{"Kopírovat výsledek", "Zadat hodnotu..."}));
     ASSERT_EQ(window.form().windowMenu.size(), 1u);

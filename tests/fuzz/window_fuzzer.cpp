@@ -81,7 +81,7 @@ public:
     // Until the input runs out or "Konec" ends the program.
     void run() {
         while (!input_.exhausted() && !programEnded()) {
-            const std::string event = applyMainEvent();
+            const std::string event = applyMainEvent() + answerWaiting();
             ++eventCount.events;
             if (accepted_) {
                 checker_.valueAccepted(accepted_->text, accepted_->listTolerance, accepted_->asCode, accepted_->picked);
@@ -111,14 +111,29 @@ private:
             case KeyPress:
                 return press(main_, mainFocus_);
             case ContextMenu:
-                session_.calls.menuChoice = static_cast<int>(input_.choice(3)) - 1;
                 session_.contextMenu(main_, 0, 0);
-                return "context menu, item " + std::to_string(session_.calls.menuChoice);
+                return "context menu";
             case WindowMenu:
             default:
                 session_.windowMenuChosen(main_, 0);
                 return "window menu";
         }
+    }
+
+    // What waits for the user is answered as the event ends: the zero rule's box closed, an item
+    // of the context menu chosen, or none.
+    std::string answerWaiting() {
+        std::string answered;
+        while (session_.calls.boxOpen()) {
+            session_.calls.closeMessageBox();
+            answered += ", box closed";
+        }
+        if (session_.calls.menuOpen()) {
+            const int item = static_cast<int>(input_.choice(3)) - 1;
+            answered += ", menu item " + std::to_string(item);
+            session_.calls.chooseMenuItem(item);
+        }
+        return answered;
     }
 
     std::string click(testing::HeadlessView& view, std::size_t index) {
@@ -141,7 +156,6 @@ private:
         if (key.key == Key::Character && key.character == 0) {
             key.character = input_.byte();
         }
-        session_.calls.menuChoice = static_cast<int>(input_.choice(3)) - 1;
         const forms::KeyOutcome outcome = session_.keyPressed(view, focused, key);
         focused = outcome.focus == forms::noControl ? focused : outcome.focus;
         return "key " + std::to_string(static_cast<int>(key.key)) + " " + std::to_string(key.character) + " on " +

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 #include <span>
 #include <string_view>
 
@@ -29,21 +32,26 @@ private:
 
 // The session the front-ends share, with every call of the platform recorded in `calls`, so
 // that keys can be sent as a front-end sends them. A modal form gets a view of its own while
-// whileModal acts in it.
+// whileModal acts in it; its answer runs once it is unloaded, after whileModal where that
+// unloaded it. Message boxes and menus wait in `calls` for the test's answer.
 class HeadlessSession final : public forms::PlatformPort, private forms::WindowEnds, public forms::Session {
 public:
     HeadlessSession() : forms::Session(static_cast<forms::WindowEnds&>(*this)) {}
 
-    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind) override {
-        calls.messageBox(prompt, title, kind);
+    void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind,
+                    std::function<void()> closed) override {
+        calls.messageBox(prompt, title, kind, std::move(closed));
     }
     void openLink(forms::WindowHandle owner, std::string_view target) override { calls.openLink(owner, target); }
-    void showModal(forms::Form& form) override {
-        HeadlessView dialog(*this, form);
+    void showModal(forms::Form& form, std::function<void()> closed) override {
+        modals_.push_back(std::make_unique<Modal>(*this, form, std::move(closed)));
         calls.modalForms.push_back(form.looks().name);
+        ++inWhileModal_;
         if (whileModal) {
-            whileModal(dialog);
+            whileModal(modals_.back()->view);
         }
+        --inWhileModal_;
+        answerUnloaded();
     }
     void unload(forms::Form& form) override {
         calls.unload(form);
@@ -51,14 +59,43 @@ public:
     }
     forms::WindowHandle windowHandle(const forms::Control& control) override { return Session::windowHandle(control); }
     void copyText(std::string_view text) override { calls.copyText(text); }
-    int popupMenu(std::span<const forms::MenuItem> items) override { return calls.popupMenu(items); }
+    void popupMenu(std::span<const forms::MenuItem> items, const forms::MenuPlace& place,
+                   std::function<void(int)> chosen) override {
+        calls.popupMenu(items, place, std::move(chosen));
+    }
 
     RecordingPort calls;
     std::function<void(HeadlessView&)> whileModal;
 
 private:
+    struct Modal {
+        Modal(forms::Session& session, forms::Form& form, std::function<void()> answer)
+            : view(session, form), closed(std::move(answer)) {}
+        HeadlessView view;
+        std::function<void()> closed;
+        bool unloaded = false;
+    };
+
     void endProgram() override {}
-    void dialogUnloaded(forms::FormView&) override {}
+    void dialogUnloaded(forms::FormView& view) override {
+        for (const auto& modal : modals_) {
+            modal->unloaded = modal->unloaded || &modal->view == &view;
+        }
+        if (inWhileModal_ == 0) {
+            answerUnloaded();
+        }
+    }
+    // Each unloaded dialog's view closes, then its answer runs, the last shown first.
+    void answerUnloaded() {
+        while (!modals_.empty() && modals_.back()->unloaded) {
+            std::function<void()> closed = std::move(modals_.back()->closed);
+            modals_.pop_back();
+            closed();
+        }
+    }
+
+    std::vector<std::unique_ptr<Modal>> modals_;
+    int inWhileModal_ = 0;
 };
 
 }  // namespace pruhomat::testing

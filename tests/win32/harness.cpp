@@ -14,16 +14,16 @@
 namespace pruhomat::testing {
 namespace {
 
-// Lays the About dialog out, and does nothing it is asked.
+// Lays the About dialog out, does nothing it is asked and holds every answer: no user answers.
 class LayoutOnlyPort final : public forms::PlatformPort {
 public:
-    void messageBox(std::string_view, std::string_view, forms::MessageKind) override {}
+    void messageBox(std::string_view, std::string_view, forms::MessageKind, std::function<void()>) override {}
     void openLink(forms::WindowHandle, std::string_view) override {}
-    void showModal(forms::Form&) override {}
+    void showModal(forms::Form&, std::function<void()>) override {}
     void unload(forms::Form&) override {}
     forms::WindowHandle windowHandle(const forms::Control&) override { return 0; }
     void copyText(std::string_view) override {}
-    int popupMenu(std::span<const forms::MenuItem>) override { return forms::noMenuItem; }
+    void popupMenu(std::span<const forms::MenuItem>, const forms::MenuPlace&, std::function<void(int)>) override {}
 };
 
 constexpr UINT settleMessage = WM_APP + 1;
