@@ -73,6 +73,15 @@ TEST_F(KeyboardEntry, FiveBandResistorFromTheKeysAloneReachesTheClipboard) {
     EXPECT_EQ(selectionText("primary"), "4,7 kΩ ±5 %");
 }
 
+// A colour typed while its band stays current: the mark, and a reader's selection, stand on it.
+TEST_F(KeyboardEntry, TheMarkStandsOnTheColourTyped) {
+    keys({XK_Right, XK_Right, XK_Right});
+    const Capture onWhite = capture(window());
+    key(XK_2);
+    EXPECT_GT(outlineChanges(onWhite, capture(window()), 2), 20) << "the rectangle moved to red";
+    EXPECT_TRUE(application->form1().form().control("b2").accessibleSelected());
+}
+
 TEST_F(KeyboardEntry, FourBandResistorAndTheResultFromTheKeys) {
     ASSERT_TRUE(tabToThePalette());
     key(XK_Tab);

@@ -125,3 +125,17 @@ WINDOW_TEST(FourBandsAndTheResultFromTheKeys) {
     CHECK(waitUntil([&] { return driver.caption("vysl") == "1" && driver.visible("kohm"); }));
     CHECK(driver.caption("presn") == "2");
 }
+
+// A colour typed while its band stays current: the mark stands on it.
+WINDOW_TEST(TheMarkStandsOnTheColourTyped) {
+    user::click(driver.handleOf("Label21"));
+    CHECK(waitUntil([&] { return GetForegroundWindow() == driver.mainWindow(); }));
+    CHECK(tabToThePalette(driver));
+    for (int band = 0; band < 3; ++band) {
+        user::key(VK_RIGHT);
+    }
+    CHECK(waitUntil([&] { return driver.visible("sipka3"); }));
+    const auto onWhite = pruhomat::testing::screenshot(driver.mainWindow());
+    user::key('2');
+    CHECK(waitUntil([&] { return rowOutlineChanges(driver, onWhite, pruhomat::testing::screenshot(driver.mainWindow()), 2) > 20; }));
+}
