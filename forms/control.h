@@ -10,13 +10,10 @@
 #include <vector>
 
 #include "colour_code.h"
+#include "control_kind.h"
 #include "image_id.h"
 
 namespace pruhomat::forms {
-
-// A text box is a one-line edit field whose caption is its text; a combo box a drop-down list to
-// choose one of its items from.
-enum class ControlKind : std::uint8_t { Frame, Label, PictureBox, CommandButton, OptionButton, CheckBox, TextBox, ComboBox };
 
 enum class Alignment : std::uint8_t { Left, Right, Center };
 
@@ -80,8 +77,7 @@ public:
     Control(ControlKind kind, std::string name, Rect rect) : kind_(kind), name_(std::move(name)), rect_(rect) {}
 
     ControlKind kind() const { return kind_; }
-    // A text box or a combo box: the user's typing and choosing reach it through onChange.
-    bool isInputField() const { return kind_ == ControlKind::TextBox || kind_ == ControlKind::ComboBox; }
+    const KindTraits& traits() const { return traitsOf(kind_); }
     const std::string& name() const { return name_; }
     const Rect& rect() const { return rect_; }
     std::size_t parent() const { return parent_; }

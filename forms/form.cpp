@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -101,7 +103,7 @@ std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
         if (!candidate.visible() || !candidate.rect().contains(x, y)) {
             continue;
         }
-        if (candidate.kind() == ControlKind::Frame) {
+        if (candidate.traits().isContainer) {
             const std::size_t inner = hitTestIn(index, x - candidate.rect().left, y - candidate.rect().top);
             return inner == noControl ? index : inner;
         }
@@ -111,6 +113,17 @@ std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
 }
 
 std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noControl, x, y); }
+
+std::vector<std::size_t> Form::optionGroup(std::size_t index) const {
+    std::vector<std::size_t> options;
+    if (controls_.at(index).traits().toggle == Toggle::Option) {
+        std::ranges::copy_if(children(controls_[index].parent()), std::back_inserter(options),
+                             [this](std::size_t sibling) { return controls_[sibling].traits().toggle == Toggle::Option; });
+    }
+    return options;
+}
+
+bool Form::inTabOrder(std::size_t index) const { return std::ranges::count(tabOrder_, index) > 0; }
 
 void Form::setTabOrder(std::span<const std::string_view> names) {
     tabOrder_.clear();
@@ -124,16 +137,14 @@ void Form::click(std::size_t index) {
     if (!isShown(target) || !target.enabled()) {
         return;
     }
-    if (target.kind() == ControlKind::CheckBox) {
+    if (target.traits().toggle == Toggle::Check) {
         target.setValue(!target.value());
-    } else if (target.kind() == ControlKind::OptionButton) {
+    } else if (target.traits().toggle == Toggle::Option) {
         if (target.value()) {
             return;
         }
-        for (const std::size_t sibling : children(target.parent())) {
-            if (controls_[sibling].kind() == ControlKind::OptionButton) {
-                controls_[sibling].setValue(sibling == index);
-            }
+        for (const std::size_t option : optionGroup(index)) {
+            controls_[option].setValue(option == index);
         }
     }
     if (target.onClick) {

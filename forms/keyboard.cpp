@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "reader.h"
 
 namespace pruhomat::forms {
 namespace {
@@ -14,15 +13,16 @@ std::size_t controlMarked(const Form& form, bool Control::*flag) {
     return found == controls.end() ? noControl : static_cast<std::size_t>(found - controls.begin());
 }
 
-bool isTabStop(const Form& form, std::size_t index) {
+// Where Tab stops now: a control of the tab order that is shown and enabled, of a group of
+// options the one selected.
+bool stopsTabNow(const Form& form, std::size_t index) {
     const Control& control = form.controls()[index];
-    return form.isShown(control) && control.enabled() &&
-           (control.kind() != ControlKind::OptionButton || control.value());
+    return form.isShown(control) && control.enabled() && (control.traits().toggle != Toggle::Option || control.value());
 }
 
 // The option button an arrow key selects: the next or previous shown one of the group, round the end.
 std::size_t neighbourOption(const Form& form, std::size_t option, bool forwards) {
-    std::vector<std::size_t> group = optionGroup(form, option);
+    std::vector<std::size_t> group = form.optionGroup(option);
     std::erase_if(group, [&form](std::size_t member) { return !form.isShown(form.controls()[member]); });
     const auto at = static_cast<std::size_t>(std::ranges::find(group, option) - group.begin());
     return group[(at + (forwards ? 1 : group.size() - 1)) % group.size()];
@@ -60,20 +60,20 @@ Rect keyboardPlace(const Form& form, std::size_t focused) {
     return place;
 }
 
-KeyOutcome arrowKey(Form& form, std::size_t focused, ControlKind kind, Key key) {
-    if (kind == ControlKind::ComboBox && (key == Key::Up || key == Key::Down)) {
+KeyOutcome arrowKey(Form& form, std::size_t focused, const KindTraits& kind, Key key) {
+    if (kind.hasItems && (key == Key::Up || key == Key::Down)) {
         if (!form.controls()[focused].enabled()) {
             return {true};
         }
         return arrowOnComboBox(form.at(focused), key);
     }
-    return kind == ControlKind::OptionButton ? arrowOnOption(form, focused, key) : KeyOutcome{};
+    return kind.toggle == Toggle::Option ? arrowOnOption(form, focused, key) : KeyOutcome{};
 }
 
 
 // Space presses a frame; Enter a frame or push button, else the default button.
-KeyOutcome pressKey(Form& form, std::size_t focused, ControlKind kind, Key key) {
-    if (kind == ControlKind::Frame || (key == Key::Enter && kind == ControlKind::CommandButton)) {
+KeyOutcome pressKey(Form& form, std::size_t focused, const KindTraits& kind, Key key) {
+    if (kind.isContainer || (key == Key::Enter && kind.isPushButton)) {
         form.click(focused);
         return {true};
     }
@@ -94,7 +94,7 @@ std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
     std::ptrdiff_t at = found == order.end() ? (backwards ? count : -1) : found - order.begin();
     for (std::ptrdiff_t step = 0; step < count; ++step) {
         at = (at + (backwards ? count - 1 : 1)) % count;
-        if (isTabStop(form, order[static_cast<std::size_t>(at)])) {
+        if (stopsTabNow(form, order[static_cast<std::size_t>(at)])) {
             return order[static_cast<std::size_t>(at)];
         }
     }
@@ -102,7 +102,7 @@ std::size_t nextTabStop(const Form& form, std::size_t focused, bool backwards) {
 }
 
 bool startsOptionGroup(const Form& form, std::size_t index) {
-    const std::vector<std::size_t> group = optionGroup(form, index);
+    const std::vector<std::size_t> group = form.optionGroup(index);
     return !group.empty() && group.front() == index;
 }
 
@@ -111,7 +111,8 @@ std::size_t defaultButton(const Form& form) { return controlMarked(form, &Contro
 std::size_t cancelButton(const Form& form) { return controlMarked(form, &Control::isCancel); }
 
 KeyOutcome sharedKey(Form& form, std::size_t focused, const KeyInput& key) {
-    const ControlKind kind = focused == noControl ? ControlKind::Label : form.controls()[focused].kind();
+    static const KindTraits nothingFocused{};
+    const KindTraits& kind = focused == noControl ? nothingFocused : form.controls()[focused].traits();
     switch (key.key) {
         case Key::Tab: {
             const std::size_t next = nextTabStop(form, focused, key.shift);

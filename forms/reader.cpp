@@ -8,11 +8,14 @@
 namespace pruhomat::forms {
 namespace {
 
-bool isTabStop(const Form& form, std::size_t index) { return std::ranges::count(form.tabOrder(), index) > 0; }
+// A container Tab stops on is a list of the controls clicked in it.
+bool isList(const Form& form, std::size_t index) {
+    return form.controls()[index].traits().isContainer && form.inTabOrder(index);
+}
 
 bool insideList(const Form& form, std::size_t index) {
     const std::size_t parent = form.controls()[index].parent();
-    return parent != noControl && form.controls()[parent].kind() == ControlKind::Frame && isTabStop(form, parent);
+    return parent != noControl && isList(form, parent);
 }
 
 void collectHeard(const Form& form, std::size_t parent, std::vector<std::size_t>& heard) {
@@ -31,7 +34,7 @@ void collectHeard(const Form& form, std::size_t parent, std::vector<std::size_t>
 bool sameStack(const Form& form, std::size_t first, std::size_t second) {
     const Control& one = form.controls()[first];
     const Control& other = form.controls()[second];
-    return one.kind() == ControlKind::PictureBox && other.kind() == ControlKind::PictureBox &&
+    return one.traits().stacks && other.traits().stacks &&
            one.rect().left == other.rect().left && one.rect().top == other.rect().top;
 }
 
@@ -53,30 +56,18 @@ std::size_t frontOf(const Form& form, std::size_t stack) {
     return stack;
 }
 
+// A label, picture or frame is what its kind says, unless a handler clicks it or Tab stops on it.
 ReaderRole readerRole(const Form& form, std::size_t index) {
     const Control& control = form.controls().at(index);
+    const KindTraits& kind = control.traits();
     const bool clickable = static_cast<bool>(control.onClick);
-    switch (control.kind()) {
-        case ControlKind::CommandButton:
-            return ReaderRole::PushButton;
-        case ControlKind::CheckBox:
-            return ReaderRole::CheckBox;
-        case ControlKind::OptionButton:
-            return ReaderRole::RadioButton;
-        case ControlKind::TextBox:
-            return ReaderRole::Text;
-        case ControlKind::ComboBox:
-            return ReaderRole::ComboBox;
-        case ControlKind::Frame:
-            return isTabStop(form, index) ? ReaderRole::List : clickable ? ReaderRole::Link : ReaderRole::Grouping;
-        case ControlKind::Label:
-        case ControlKind::PictureBox:
-            break;
+    if (kind.isContainer) {
+        return isList(form, index) ? ReaderRole::List : clickable ? ReaderRole::Link : kind.role;
     }
-    if (clickable) {
+    if (!kind.takesPointerItself && clickable) {
         return insideList(form, index) ? ReaderRole::ListItem : ReaderRole::PushButton;
     }
-    return control.kind() == ControlKind::Label ? ReaderRole::Label : ReaderRole::Picture;
+    return kind.role;
 }
 
 const std::string& readerName(const Control& control) {
@@ -116,7 +107,7 @@ ReaderStates readerStates(const Form& form, std::size_t index, std::size_t focus
     return {.enabled = control.enabled(),
             .shown = form.isShown(control),
             .heard = form.isHeardAlone(index),
-            .focusable = takesPointerItself(control.kind()) || listed,
+            .focusable = control.traits().takesPointerItself || listed,
             .focused = readerFocused != noControl && stackOf(form, readerFocused) == stackOf(form, index),
             .selectable = control.accessibleSelected() || role == ReaderRole::ListItem,
             .selected = control.accessibleSelected(),
@@ -133,20 +124,11 @@ std::string chosenItem(const Control& control) {
 }
 
 const std::string& readerText(const Control& control) {
-    return control.kind() == ControlKind::TextBox ? control.caption() : readerName(control);
-}
-
-std::vector<std::size_t> optionGroup(const Form& form, std::size_t index) {
-    std::vector<std::size_t> options;
-    if (form.controls().at(index).kind() == ControlKind::OptionButton) {
-        std::ranges::copy_if(form.children(form.controls()[index].parent()), std::back_inserter(options),
-                             [&form](std::size_t sibling) { return form.controls()[sibling].kind() == ControlKind::OptionButton; });
-    }
-    return options;
+    return control.traits().role == ReaderRole::Text ? control.caption() : readerName(control);
 }
 
 bool readerClickable(const Control& control) {
-    return static_cast<bool>(control.onClick) || (takesPointerItself(control.kind()) && !control.isInputField());
+    return static_cast<bool>(control.onClick) || (control.traits().takesPointerItself && !control.traits().isInputField);
 }
 
 std::pair<std::size_t, PropertySet> heardChange(const Form& form, std::size_t index, PropertySet properties) {

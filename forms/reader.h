@@ -10,21 +10,6 @@
 
 namespace pruhomat::forms {
 
-// What a screen reader is told a control is; each front-end names it in its toolkit's words.
-enum class ReaderRole : std::uint8_t {
-    PushButton,
-    CheckBox,
-    RadioButton,
-    Text,
-    ComboBox,
-    Label,
-    Picture,
-    Grouping,
-    Link,
-    List,
-    ListItem,
-};
-
 // A frame the keyboard stops on is a list of the clickable controls in it, which the arrow keys
 // go through; other clickable pictures and labels are buttons, a clickable frame a link.
 ReaderRole readerRole(const Form& form, std::size_t index);
@@ -73,9 +58,6 @@ std::string chosenItem(const Control& control);
 
 // What a text box holds or another control shows, as a reader reads its text.
 const std::string& readerText(const Control& control);
-
-// The option buttons an option button is chosen among, itself included; none for another control.
-std::vector<std::size_t> optionGroup(const Form& form, std::size_t index);
 
 // Whether a reader may press the control as the pointer clicks it.
 bool readerClickable(const Control& control);

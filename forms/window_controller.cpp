@@ -2,11 +2,6 @@
 
 namespace pruhomat::forms {
 
-bool takesPointerItself(ControlKind kind) {
-    return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton || kind == ControlKind::CheckBox ||
-           kind == ControlKind::TextBox || kind == ControlKind::ComboBox;
-}
-
 Rect placeWindow(Placement placement, int width, int height, const Rect& workArea, const Rect* owner) {
     const Rect& around = placement == Placement::CentreOnOwner && owner != nullptr ? *owner : workArea;
     return {around.left + (around.width - width) / 2, around.top + (around.height - height) / 2, width, height};
@@ -78,7 +73,7 @@ void WindowController::focusOn(std::size_t index) {
 // The focused frame's mark, the whole frame where its control names no place, once the keyboard
 // has been used in the window.
 Rect WindowController::focusMarkOf(std::size_t frame) const {
-    if (frame != focused_ || !cuesShown_ || form_.controls()[frame].kind() != ControlKind::Frame) {
+    if (frame != focused_ || !cuesShown_ || !form_.controls()[frame].traits().isContainer) {
         return {};
     }
     const Rect& mark = form_.controls()[frame].focusMark();
@@ -94,7 +89,7 @@ void WindowController::refreshFocusMarks() {
         native_.showFocusMark(markedFrame_, {});
     }
     markedFrame_ = noControl;
-    if (focused_ != noControl && form_.controls()[focused_].kind() == ControlKind::Frame) {
+    if (focused_ != noControl && form_.controls()[focused_].traits().isContainer) {
         markedFrame_ = focused_;
         native_.showFocusMark(focused_, focusMarkOf(focused_));
     }
@@ -102,7 +97,7 @@ void WindowController::refreshFocusMarks() {
 
 bool WindowController::pointerPressed(int x, int y) {
     const std::size_t hit = form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y));
-    if (hit != noControl && takesPointerItself(form_.controls()[hit].kind())) {
+    if (hit != noControl && form_.controls()[hit].traits().takesPointerItself) {
         return false;
     }
     pointer_.press(hit);

@@ -27,10 +27,6 @@ protected:
     ~NativeWindow() = default;
 };
 
-// Push buttons, option buttons, the check box, edit fields and lists are the toolkit's own and
-// take the pointer themselves; everything else is clicked through the controller.
-bool takesPointerItself(ControlKind kind);
-
 // Where a window of the given size opens: centred on its owner where the form asks for that and
 // has one, else on the work area of the screen.
 Rect placeWindow(Placement placement, int width, int height, const Rect& workArea, const Rect* owner);
