@@ -109,7 +109,7 @@ forms::ReaderStates FormReader::states(std::size_t index) {
     return forms::readerStates(window_.form(), front(index), window_.controller().focused());
 }
 
-std::vector<std::size_t> FormReader::group(std::size_t index) { return forms::optionGroup(window_.form(), index); }
+std::vector<std::size_t> FormReader::group(std::size_t index) { return window_.form().optionGroup(index); }
 
 std::vector<std::string> FormReader::items(std::size_t index) { return window_.form().controls().at(front(index)).items(); }
 

@@ -3,7 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 
-#include "control_widgets.h"
 #include "key_events.h"
 #include "reader.h"
 
@@ -12,8 +11,7 @@ namespace pruhomat::fltk {
 FormWindow::FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageCache& images, forms::Session& session)
     : Fl_Double_Window(scale.pixels(form.looks().clientWidth), scale.pixels(form.looks().clientHeight)),
       images_(images),
-      widgets_(form.controls().size(), nullptr),
-      adapters_(form.controls().size(), Adapter{this, 0}),
+      controls_(form.controls().size()),
       controller_(session, form, *this, scale) {
     copy_label(form.looks().caption.c_str());
     color(toFlColor(forms::SystemColour::ButtonFace));
@@ -55,9 +53,8 @@ void FormWindow::place(const Fl_Window* owner) {
 void FormWindow::buildChildren(std::size_t parent) {
     const auto& children = form().children(parent);
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
-        Fl_Widget* widget = createWidget(*child);
-        widgets_[*child] = widget;
-        if (auto* group = widget->as_group()) {
+        createControl(*child);
+        if (auto* group = controls_[*child]->widget().as_group()) {
             group->begin();
             buildChildren(*child);
             group->end();
@@ -65,35 +62,31 @@ void FormWindow::buildChildren(std::size_t parent) {
     }
 }
 
-Fl_Widget* FormWindow::createWidget(std::size_t index) {
+void FormWindow::createControl(std::size_t index) {
     const forms::Control& control = form().controls()[index];
     const forms::Rect box = controller_.pixelBox(index, false, images_.width(control.picture()),
                                                  images_.height(control.picture()));
-    Fl_Widget* widget = widgetKindOf(control.kind()).create(control, box, images_);
-    adapters_[index] = {this, index};
-    widget->user_data(&adapters_[index]);
-    if (widgetKindOf(control.kind()).report != nullptr) {
-        widget->callback(onWidgetCallback, &adapters_[index]);
-    }
-    applyFont(*widget, control);
-    applyCommonLooks(*widget, control);
+    controls_[index] = makeFltkControl(*this, index, box);
+    FltkControl& made = *controls_[index];
+    applyFont(made);
+    made.applyLooks();
     if (const std::string tip = forms::tooltipText(control); !tip.empty()) {
-        widget->copy_tooltip(tip.c_str());
+        made.widget().copy_tooltip(tip.c_str());
     }
-    return widget;
 }
 
-void FormWindow::applyFont(Fl_Widget& widget, const forms::Control& control) {
+void FormWindow::applyFont(FltkControl& made) {
+    const forms::Control& control = made.control();
     const forms::FontChoice font = forms::chooseFont(control.font, control.caption(), controller_.scale(), faces);
-    widget.labelfont(font.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
-    widget.labelsize(font.pixels);
-    applyTextFont(widget, font.pixels);
+    made.widget().labelfont(font.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
+    made.widget().labelsize(font.pixels);
+    made.setTextSize(font.pixels);
 }
 
 void FormWindow::applyChange(std::size_t index, forms::PropertySet changed) {
     const forms::Control& control = form().controls()[index];
-    Fl_Widget& widget = *widgets_[index];
-    widgetKindOf(control.kind()).apply(widget, control, changed);
+    Fl_Widget& widget = controls_[index]->widget();
+    controls_[index]->apply(changed);
     if ((changed & forms::AccessibilityProperty) && control.showsNameAsTooltip) {
         widget.copy_tooltip(forms::tooltipText(control).c_str());
     }
@@ -104,7 +97,7 @@ void FormWindow::applyChange(std::size_t index, forms::PropertySet changed) {
         }
         widget.position(controller_.pixelBox(index, false).left, widget.y());
     }
-    if ((changed & forms::CaptionProperty) && !control.isInputField()) {
+    if ((changed & forms::CaptionProperty) && !control.traits().isInputField) {
         // A long caption may run past its box: repaint up to the container's edge.
         const Fl_Widget* container = widget.parent();
         const int right = container != nullptr ? container->x() + container->w() : w();
@@ -113,23 +106,16 @@ void FormWindow::applyChange(std::size_t index, forms::PropertySet changed) {
 }
 
 void FormWindow::focusNative(std::size_t index) {
-    if (widgetKindOf(form().controls()[index].kind()).focusStaysOnWindow) {
-        Fl::focus(this);
-    } else {
-        widgets_[index]->take_focus();
-        selectAllOnFocus(*widgets_[index]);
-    }
+    controls_[index]->focus();
     reader_.followFocus();
 }
 
-void FormWindow::showFocusMark(std::size_t frame, const forms::Rect& mark) {
-    static_cast<FrameGroup*>(widgets_[frame])->setFocusMark(mark);
-}
+void FormWindow::showFocusMark(std::size_t frame, const forms::Rect& mark) { controls_[frame]->showFocusMark(mark); }
 
 void FormWindow::followToolkitFocus() {
     Fl_Widget* focused = Fl::focus();
     if (focused != nullptr && focused != this && focused->window() == this && focused->user_data() != nullptr) {
-        controller_.focusMovedTo(static_cast<const Adapter*>(focused->user_data())->index);
+        controller_.focusMovedTo(FltkControl::of(*focused)->index());
     }
 }
 
@@ -163,8 +149,7 @@ int FormWindow::handleEvent(int event) {
             return Fl::focus() == nullptr && keyEvent() ? 1 : Fl_Double_Window::handle(event);
         case FL_FOCUS:
             // FLTK gives a window that has the focus itself to its first widget; a frame keeps it.
-            if (controller_.focused() != forms::noControl &&
-                widgetKindOf(form().controls()[controller_.focused()].kind()).focusStaysOnWindow) {
+            if (controller_.focused() != forms::noControl && controls_[controller_.focused()]->keepsFocusOnWindow()) {
                 return 1;
             }
             break;
@@ -196,13 +181,6 @@ bool FormWindow::keyEvent() {
     }
     followToolkitFocus();
     return controller_.keyPressed(*key);
-}
-
-void FormWindow::onWidgetCallback(Fl_Widget* widget, void* data) {
-    const auto& adapter = *static_cast<const Adapter*>(data);
-    FormWindow& window = *adapter.window;
-    const forms::Control& control = window.form().controls()[adapter.index];
-    widgetKindOf(control.kind()).report(*widget, control, window.controller_, adapter.index);
 }
 
 }  // namespace pruhomat::fltk

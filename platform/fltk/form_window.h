@@ -2,9 +2,11 @@
 
 #include <FL/Fl_Double_Window.H>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "controls/fltk_control.h"
 #include "form.h"
 #include "form_reader.h"
 #include "session.h"
@@ -13,8 +15,8 @@
 
 namespace pruhomat::fltk {
 
-// One native window for a form: a widget per control, stacked as laid out, each reached from
-// its events through its user data. What the window does is its controller's.
+// One native window for a form: an object per control (controls/), its widget stacked as laid
+// out. What the window does is its controller's.
 class FormWindow final : public Fl_Double_Window, public forms::NativeWindow {
 public:
     FormWindow(forms::Form& form, const forms::PixelScale& scale, ImageCache& images, forms::Session& session);
@@ -28,8 +30,9 @@ public:
 
     forms::WindowController& controller() { return controller_; }
     forms::Form& form() { return controller_.form(); }
-    Fl_Widget* widget(std::string_view name) { return widgets_.at(form().indexOf(name)); }
-    Fl_Widget* widgetAt(std::size_t index) { return widgets_.at(index); }
+    ImageCache& images() { return images_; }
+    Fl_Widget* widget(std::string_view name) { return &controls_.at(form().indexOf(name))->widget(); }
+    Fl_Widget* widgetAt(std::size_t index) { return &controls_.at(index)->widget(); }
     // Where the controller places the window: on the owner, or on the screen without one.
     void place(const Fl_Window* owner);
 
@@ -42,30 +45,23 @@ public:
     void showFocusMark(std::size_t frame, const forms::Rect& mark) override;
     // The window itself for noControl.
     forms::WindowHandle nativeHandle(std::size_t index) override {
-        return reinterpret_cast<forms::WindowHandle>(index == forms::noControl ? this : widgets_.at(index));
+        return reinterpret_cast<forms::WindowHandle>(index == forms::noControl ? static_cast<Fl_Widget*>(this)
+                                                                               : &controls_.at(index)->widget());
     }
     void hideWindow() override { hide(); }
 
 private:
-    // What a widget's user data points to.
-    struct Adapter {
-        FormWindow* window;
-        std::size_t index;
-    };
-
     void buildChildren(std::size_t parent);
-    Fl_Widget* createWidget(std::size_t index);
-    void applyFont(Fl_Widget& widget, const forms::Control& control);
+    void createControl(std::size_t index);
+    void applyFont(FltkControl& made);
     int handleEvent(int event);
     bool pointerEvent(int event);
     bool keyEvent();
     // FLTK moves its focus itself for the widgets it handles; the controller follows.
     void followToolkitFocus();
-    static void onWidgetCallback(Fl_Widget* widget, void* adapter);
 
     ImageCache& images_;
-    std::vector<Fl_Widget*> widgets_;
-    std::vector<Adapter> adapters_;
+    std::vector<std::unique_ptr<FltkControl>> controls_;
     forms::WindowController controller_;
     // Declared after the controller, so that it goes first: readers' objects turn defunct while
     // the form is still there.

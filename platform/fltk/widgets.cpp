@@ -105,6 +105,16 @@ int FrameGroup::handle(int event) {
     return Fl_Group::handle(event);
 }
 
+std::string flCaption(const std::string& caption) {
+    std::string text;
+    for (const char character : caption) {
+        if (character != '\r') {
+            text += character;
+        }
+    }
+    return text;
+}
+
 Fl_Color toFlColor(const forms::Paint& paint) {
     if (const auto* rgb = std::get_if<Rgb>(&paint)) {
         return fl_rgb_color(rgb->red, rgb->green, rgb->blue);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "control.h"
@@ -78,5 +79,8 @@ private:
 };
 
 Fl_Color toFlColor(const forms::Paint& paint);
+
+// Captions break lines the Windows way; FLTK wants a bare line feed.
+std::string flCaption(const std::string& caption);
 
 }  // namespace pruhomat::fltk
