@@ -15,30 +15,16 @@ constexpr wchar_t formClass[] = L"PruhomatForm";
 
 }  // namespace
 
-void FormWindow::registerClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProcedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = formClass;
-        RegisterClassExW(&windowClass);
-        return true;
-    }();
-    static_cast<void>(registered);
-}
-
 FormWindow::FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session)
     : form_(form), pictures_(pictures), controller_(session, form, *this, forms::PixelScale(forms::PixelScale::standardDpi)) {
-    registerClass();
+    registerClass(formClass, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
     const bool isDialog = form.looks().border == forms::FormBorder::FixedDialog;
     const DWORD style = isDialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
                                  : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     const DWORD extendedStyle = WS_EX_CONTROLPARENT | (isDialog ? WS_EX_DLGMODALFRAME : 0);
     window_ = CreateWindowExW(extendedStyle, formClass, wide(form.looks().caption).c_str(), style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr),
+                              static_cast<MessageTarget*>(this));
     controller_.setScale(forms::PixelScale(static_cast<int>(windowDpi(window_))));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.icon(windowIconSizes[0])));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon(windowIconSizes[1])));
@@ -136,16 +122,8 @@ void FormWindow::showPlaced() {
     controller_.opened();
 }
 
-LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* formWindow = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (formWindow == nullptr || formWindow->window_ == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return formWindow->formMessage(window, message, wParam, lParam);
+LRESULT FormWindow::message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return window_ == nullptr ? DefWindowProcW(window, message, wParam, lParam) : formMessage(window, message, wParam, lParam);
 }
 
 // Commands and colours from the form's own controls or those of its frames, and the system menu.

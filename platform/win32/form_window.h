@@ -10,6 +10,7 @@
 #include "brushes.h"
 #include "controls/native_control.h"
 #include "form.h"
+#include "message_target.h"
 #include "pictures.h"
 #include "pixel_scale.h"
 #include "tooltips.h"
@@ -26,7 +27,7 @@ inline constexpr int firstControlId = 1000;
 // the system menu and the keyboard's focus mark. Each control is a child window of the class
 // its kind needs (controls/). What the window does is its controller's; it is open in the
 // session while it lives.
-class FormWindow final : public forms::NativeWindow {
+class FormWindow final : public forms::NativeWindow, public MessageTarget {
 public:
     FormWindow(forms::Form& form, Pictures& pictures, HWND owner, forms::Session& session);
     FormWindow(const FormWindow&) = delete;
@@ -65,10 +66,10 @@ public:
     // The form and control a child window shows, wherever its window is; none once it is gone.
     static AccessibleTarget targetOf(HWND child);
 
-private:
-    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static void registerClass();
+    // The window's messages, once it knows its window.
+    LRESULT message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
+private:
     LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool commandMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     HBRUSH controlColours(HDC context, HWND controlWindow);

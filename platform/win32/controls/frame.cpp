@@ -12,7 +12,7 @@ constexpr int captionIndent = 8;  // pixels at 96 dots per inch
 
 }  // namespace
 
-bool Frame::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool Frame::controlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_COMMAND:
         case WM_CTLCOLORSTATIC:
@@ -21,7 +21,7 @@ bool Frame::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
             result = SendMessageW(window().handle(), message, wParam, lParam);
             return true;
         default:
-            return NativeControl::message(message, wParam, lParam, result);
+            return NativeControl::controlMessage(message, wParam, lParam, result);
     }
 }
 

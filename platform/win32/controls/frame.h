@@ -12,7 +12,7 @@ public:
 
 private:
     WindowClass windowClass() const override { return {frameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT}; }
-    bool message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool controlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void paintContent(HDC context, const RECT& client) override;
 };
 

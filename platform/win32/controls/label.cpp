@@ -18,7 +18,7 @@ NativeControl::WindowClass Label::windowClass() const {
     return {L"STATIC", SS_NOTIFY | SS_NOPREFIX | alignments.at(static_cast<std::size_t>(control().alignment)), 0};
 }
 
-bool Label::message(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool Label::controlMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     result = 0;
     if (message == WM_PAINT) {
         PAINTSTRUCT paint{};

@@ -12,7 +12,7 @@ public:
 
 private:
     WindowClass windowClass() const override;
-    bool message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool controlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 }  // namespace pruhomat::win32

@@ -11,48 +11,32 @@
 
 namespace pruhomat::win32 {
 
+// Every child window with a message target is a control of ours; a form's window is no child.
 NativeControl* NativeControl::of(HWND child) {
     if (child == nullptr || !IsWindow(child) || (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) == 0) {
         return nullptr;
     }
-    return reinterpret_cast<NativeControl*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+    return static_cast<NativeControl*>(MessageTarget::of(child));
 }
 
 const forms::Control& NativeControl::control() const { return window_.form().controls()[index_]; }
 
-void NativeControl::registerOwnClasses() {
-    static const bool registered = [] {
-        WNDCLASSEXW own{};
-        own.cbSize = sizeof own;
-        own.lpfnWndProc = ownProcedure;
-        own.hInstance = GetModuleHandleW(nullptr);
-        own.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        for (const wchar_t* name : {frameClass, pictureClass}) {
-            own.lpszClassName = name;
-            RegisterClassExW(&own);
-        }
-        return true;
-    }();
-    static_cast<void>(registered);
-}
-
-bool NativeControl::ownClass() const {
-    const std::wstring_view name = windowClass().name;
-    return name == frameClass || name == pictureClass;
-}
-
 void NativeControl::create(HWND parent, int identifier) {
-    registerOwnClasses();
     const forms::Control& shown = control();
     const WindowClass native = windowClass();
+    ownClass_ = native.name == std::wstring_view(frameClass) || native.name == std::wstring_view(pictureClass);
+    if (ownClass_) {
+        registerClass(native.name, nullptr);
+    }
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (shown.visible() ? WS_VISIBLE : 0) | (shown.enabled() ? 0 : WS_DISABLED) |
                         native.style;
     const DWORD extendedStyle = (shown.border == forms::Border::FixedSingle ? WS_EX_CLIENTEDGE : 0) | native.extendedStyle;
     // The identifier is for the dialog manager alone; the messages find the control by its data.
     handle_ = CreateWindowExW(extendedStyle, native.name, wide(shown.caption()).c_str(), style, 0, 0, 0, 0, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)), GetModuleHandleW(nullptr), this);
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    if (!ownClass()) {
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)), GetModuleHandleW(nullptr),
+                              static_cast<MessageTarget*>(this));
+    if (!ownClass_) {
+        adopt(handle_);
         SetWindowSubclass(handle_, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     created();
@@ -100,38 +84,30 @@ void NativeControl::notified(WORD) {}
 
 void NativeControl::focus() { SetFocus(handle_); }
 
-LRESULT CALLBACK NativeControl::ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* control = reinterpret_cast<NativeControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (control == nullptr || control->handle_ != window) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return control->handle(message, wParam, lParam);
-}
-
 LRESULT CALLBACK NativeControl::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                   DWORD_PTR data) {
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, subclassProcedure, 0);
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    return reinterpret_cast<NativeControl*>(data)->handle(message, wParam, lParam);
+    return reinterpret_cast<NativeControl*>(data)->message(window, message, wParam, lParam);
 }
 
-// Every control answers a screen reader with the core's name, role and states.
-LRESULT NativeControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+// Every control answers a screen reader with the core's name, role and states. Until the
+// control knows its window, the window's creation is the class's own.
+LRESULT NativeControl::message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (window != handle_) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         return accessibleObjectFor(handle_, wParam, FormWindow::targetOf);
     }
     LRESULT result = 0;
-    return this->message(message, wParam, lParam, result) ? result : defaultProcedure(message, wParam, lParam);
+    return controlMessage(message, wParam, lParam, result) ? result : defaultProcedure(message, wParam, lParam);
 }
 
-bool NativeControl::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    return ownClass() && ownClassMessage(message, wParam, lParam, result);
+bool NativeControl::controlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return ownClass_ && ownClassMessage(message, wParam, lParam, result);
 }
 
 bool NativeControl::ownClassMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
@@ -155,7 +131,7 @@ bool NativeControl::ownClassMessage(UINT message, WPARAM, LPARAM lParam, LRESULT
 }
 
 LRESULT NativeControl::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ownClass() ? DefWindowProcW(handle_, message, wParam, lParam) : DefSubclassProc(handle_, message, wParam, lParam);
+    return ownClass_ ? DefWindowProcW(handle_, message, wParam, lParam) : DefSubclassProc(handle_, message, wParam, lParam);
 }
 
 bool NativeControl::pointerMessage(UINT message, LPARAM lParam) {

@@ -7,21 +7,24 @@
 #include <memory>
 
 #include "control.h"
+#include "message_target.h"
 #include "pixel_scale.h"
 
 namespace pruhomat::win32 {
 
 class FormWindow;
 
-// One control of a form as a child window, of the system's class or of one of our own. The
-// child window's GWLP_USERDATA points to this object, by which its messages find it. Each kind
-// of control is a class of its own; what they share is here.
-class NativeControl {
+// One control of a form as a child window, of the system's class (subclassed) or of one of our
+// own; its messages reach this object either way. Each kind of control is a class of its own;
+// what they share is here.
+class NativeControl : public MessageTarget {
 public:
     NativeControl(FormWindow& window, std::size_t index) : window_(window), index_(index) {}
     NativeControl(const NativeControl&) = delete;
     NativeControl& operator=(const NativeControl&) = delete;
     virtual ~NativeControl() = default;
+
+    LRESULT message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) final;
 
     // The control's object from its child window; none for another window or a destroyed one.
     static NativeControl* of(HWND child);
@@ -61,7 +64,7 @@ protected:
     virtual void created() {}
     // A message of the child window; false leaves it to the class's own procedure. Our own
     // classes paint, erase, give their font and click here.
-    virtual bool message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual bool controlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The class's own procedure: the system's for a subclassed window, DefWindowProc for ours.
     LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -76,18 +79,16 @@ protected:
     static constexpr wchar_t pictureClass[] = L"PruhomatPicture";
 
 private:
-    static void registerOwnClasses();
-    static LRESULT CALLBACK ownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                               DWORD_PTR data);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    bool ownClass() const;
     bool ownClassMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void paintOwn();
 
     FormWindow& window_;
     std::size_t index_;
     HWND handle_ = nullptr;
+    // A window of our own class, not a subclassed one of the system's.
+    bool ownClass_ = false;
     HFONT font_ = nullptr;  // owned by the window's fonts
 };
 
