@@ -1,7 +1,6 @@
-// What a screen reader says of the main window: each band column as its position and colour, the
-// result row as one text. A band's name shows as its tooltip too, for whoever reads the colours
-// by name. The swatches are named with their palette (showPalette), the current
-// band reads as selected (placeArrow).
+// What a screen reader says of the main window: each band column as its position and colour, each
+// swatch as its colour and value, the result row as one text. A band's name shows as its tooltip
+// too, for whoever reads the colours by name. The current band reads as selected (placeArrow).
 #include <string>
 
 #include "czech_text.h"
@@ -20,6 +19,12 @@ std::string bandName(std::uint8_t band, std::string_view colour) {
 void Form1::nameBandPicture(std::uint8_t band, std::size_t picture, const PaletteEntry& entry) {
     form_.at(picture).setAccessibleName(bandName(band, inLowerCase(ColourCode::info(entry.colour).name)));
     form_.at(picture).showsNameAsTooltip = true;
+}
+
+// "Zlatá, -1", or "Zlatá, 5 %" for a tolerance.
+void Form1::nameSwatch(forms::Control& swatch, const PaletteEntry& entry, PaletteMode mode) {
+    swatch.setAccessibleName(std::string(ColourCode::info(entry.colour).name) + ", " + entry.valueText +
+                             (mode == PaletteMode::Tolerance ? " %" : ""));
 }
 
 void Form1::nameFixedPictures() {

@@ -10,22 +10,11 @@ namespace {
 
 constexpr std::string_view minusSign = "\xE2\x88\x92";
 
-std::uint64_t timesTenTo(std::uint64_t number, int power) {
-    for (; power > 0; --power) {
-        number *= 10;
-    }
-    return number;
-}
-
-// (neighbour − value) / value in percent, to one decimal rounded half away from zero, worked
-// out on whole numbers so that no rounding of binary fractions shows.
+// "+2,2 %", "−6,5 %", "+2 %": the deviation with its sign, to one decimal.
 std::string deviation(const SeriesValue& neighbour, const TypedValue& value, std::string_view separator) {
-    const int common = std::min(neighbour.exponent, value.exponent);
-    const std::uint64_t there = timesTenTo(neighbour.entry, neighbour.exponent - common);
-    const std::uint64_t here = timesTenTo(value.significant, value.exponent - common);
-    const std::uint64_t difference = there > here ? there - here : here - there;
-    const std::uint64_t tenths = (2000 * difference + here) / (2 * here);
-    const std::string sign = there > here ? "+" : std::string(minusSign);
+    const std::int64_t signedTenths = deviationInTenths(neighbour, value.significant, value.exponent);
+    const std::uint64_t tenths = static_cast<std::uint64_t>(signedTenths < 0 ? -signedTenths : signedTenths);
+    const std::string sign = signedTenths > 0 ? "+" : std::string(minusSign);
     return sign + std::to_string(tenths / 10) + (tenths % 10 == 0 ? "" : std::string(separator) + std::to_string(tenths % 10)) + " %";
 }
 

@@ -69,9 +69,25 @@ Scaled scaledToEntries(const StandardSeries& standard, std::uint64_t significant
     return scaled;
 }
 
+std::uint64_t timesTenTo(std::uint64_t number, int power) {
+    for (; power > 0; --power) {
+        number *= 10;
+    }
+    return number;
+}
+
 }  // namespace
 
 std::span<const StandardSeries> standardSeries() { return series; }
+
+std::int64_t deviationInTenths(const SeriesValue& neighbour, std::uint64_t significant, int exponent) {
+    const int common = std::min(neighbour.exponent, exponent);
+    const std::uint64_t there = timesTenTo(neighbour.entry, neighbour.exponent - common);
+    const std::uint64_t here = timesTenTo(significant, exponent - common);
+    const std::uint64_t difference = there > here ? there - here : here - there;
+    const auto tenths = static_cast<std::int64_t>((2000 * difference + here) / (2 * here));
+    return there > here ? tenths : -tenths;
+}
 
 bool isInSeries(const StandardSeries& standard, std::uint64_t significant) {
     if (significant == 0) {

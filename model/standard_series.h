@@ -33,4 +33,9 @@ struct SeriesValue {
 std::pair<SeriesValue, SeriesValue> neighboursIn(const StandardSeries& series, std::uint64_t significant,
                                                   int exponent);
 
+// How far a series value lies from significant × 10^exponent ohms, (neighbour − value) / value,
+// in tenths of a percent rounded half away from zero, worked out on whole numbers so that no
+// rounding of binary fractions shows: 43 against 46 is −65 (−6,5 %).
+std::int64_t deviationInTenths(const SeriesValue& neighbour, std::uint64_t significant, int exponent);
+
 }  // namespace pruhomat

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Fails where the program's sources lose their shape: a source file over 300 non-blank lines,
-# or a front-end that chooses by control kind anywhere but in its one factory
-# (platform/win32/controls/control_factory.cpp, platform/fltk/control_widgets.*).
+# Fails where the program's sources lose their shape: a source file over 300 non-blank lines, a
+# kind of control named anywhere but in forms' table of kinds (forms/control_kind.*), the row
+# makers of forms/layout.h and each front-end's one factory (platform/*/controls/control_factory.*),
+# or a front-end that compares kinds outside its factory.
 #   check_source_shape.sh SOURCE_DIR
 set -eu
 cd "$1"
@@ -16,12 +17,14 @@ for file in $files; do
     status=1
   fi
 done
-kinds=$(grep -rn -e 'ControlKind' -e 'kind() *[=!]=' platform |
-        grep -v -e '^platform/win32/controls/control_factory.cpp:' -e '^platform/fltk/control_widgets\.' || true)
-if [ -n "$kinds" ]; then
-  echo "Chosen by control kind outside the front-ends' factories:"
-  echo "$kinds"
+factories='^platform/[a-z0-9]*/controls/control_factory\.'
+kinds=$(grep -rn 'ControlKind::' model forms app about resources platform |
+        grep -v -e '^forms/control_kind\.' -e '^forms/layout\.h:' -e "$factories" || true)
+compared=$(grep -rn -e 'ControlKind' -e 'kind() *[=!]=' platform | grep -v -e "$factories" || true)
+if [ -n "$kinds$compared" ]; then
+  echo "A kind of control named or compared outside forms' table of kinds, the row makers and the factories:"
+  printf '%s\n' "$kinds" "$compared" | sed '/^$/d'
   status=1
 fi
-[ "$status" -eq 0 ] && echo "Every source file at most $limit non-blank lines; kinds chosen only in the factories."
+[ "$status" -eq 0 ] && echo "Every source file at most $limit non-blank lines; kinds named only in their table, the row makers and the factories."
 exit "$status"
