@@ -89,18 +89,19 @@ std::string hex(Rgb colour) {
     return text;
 }
 
+// In thousandths of an ohm, the smallest step a part's bands make (pink, ×0,001).
 Value valueOf(std::uint64_t significant, int exponent, const std::string& decimalSeparator) {
-    std::uint64_t hundredthsOfOhm = significant;
-    for (int step = 0; step < exponent + 2; ++step) {
-        hundredthsOfOhm *= 10;
+    std::uint64_t thousandthsOfOhm = significant;
+    for (int step = 0; step < exponent + 3; ++step) {
+        thousandthsOfOhm *= 10;
     }
-    if (hundredthsOfOhm < 1000 * 100) {
-        return {decimalText(hundredthsOfOhm, 2, decimalSeparator), UnitShown::Ohm};
+    if (thousandthsOfOhm < 1000 * 1000) {
+        return {decimalText(thousandthsOfOhm, 3, decimalSeparator), UnitShown::Ohm};
     }
-    if (hundredthsOfOhm < 1000000 * 100) {
-        return {decimalText(hundredthsOfOhm, 5, decimalSeparator), UnitShown::KiloOhm};
+    if (thousandthsOfOhm < 1000000 * 1000) {
+        return {decimalText(thousandthsOfOhm, 6, decimalSeparator), UnitShown::KiloOhm};
     }
-    return {decimalText(hundredthsOfOhm, 8, decimalSeparator), UnitShown::MegaOhm};
+    return {decimalText(thousandthsOfOhm, 9, decimalSeparator), UnitShown::MegaOhm};
 }
 
 Value valueOf(const ResistorState& state, BandCount bandCount, const std::string& decimalSeparator) {
