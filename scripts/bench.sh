@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Reproduces every figure of docs/performance.md: builds the Linux and the Windows program,
-# times the core's clicks, compares the Linux program's start-up with an empty window's under a
-# virtual X server of its own, without and with an accessibility bus, and weighs both programs
-# stripped.
+# Reproduces every figure of docs/performance.md: builds the Linux and the Windows program and the
+# web page, times the core's clicks, compares the Linux program's start-up with an empty window's
+# under a virtual X server of its own, without and with an accessibility bus, measures the web
+# page in headless Chromium against an empty module's, and weighs both programs stripped.
 #   STARTUP_RUNS (default 20) sets how many times each start-up program runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-scripts/setup.sh "${build_packages[@]}" "${test_packages[@]}"
+scripts/setup.sh "${build_packages[@]}" "${test_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}"
 
 cmake --preset default >/dev/null
 cmake --build --preset default
 cmake --preset windows >/dev/null
 cmake --build --preset windows
+cmake --preset web >/dev/null
+cmake --build --preset web
 
 bench_dir=build/default/bench
 scratch=$(mktemp -d)
@@ -38,6 +40,11 @@ echo "== The same with an accessibility bus, in a D-Bus session of its own"
 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
   "$bench_dir/measure_startup" --runs "${STARTUP_RUNS:-20}" \
   "$bench_dir/startup_launcher" "$bench_dir/startup_text_floor" 2>/dev/null | tee "$scratch/startup_bus.txt"
+
+echo
+echo "== The web page in headless Chromium: its files, its start-up against an empty module's, a click"
+/usr/bin/python3 bench/web_bench.py build/web/platform/web/site build/web/bench/web_floor/site \
+  scripts/serve_web.py tests/web "${STARTUP_RUNS:-20}" | tee "$scratch/web.txt"
 
 echo
 echo "== Sizes, stripped"

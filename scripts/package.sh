@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the optimised programs and writes the release files into dist/: the Debian package,
-# the Windows installer, the portable Windows program in a zip, and the SHA-256 sums of the three.
+# the Windows installer, the portable Windows program in a zip, the web page in a zip, and the
+# SHA-256 sums of the four.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -31,6 +32,11 @@ mkdir -p "$portable"
 cp "$program" packaging/windows/README.txt "$portable/"
 (cd "$portable" && cmake -E tar cf "../../../dist/pruhomat-$version-windows.zip" --format=zip pruhomat.exe README.txt)
 
+# The web page: its static files for any HTTPS server, or for localhost.
+cmake --preset web
+cmake --build --preset web
+(cd build/web/platform/web/site && cmake -E tar cf "../../../../../dist/pruhomat-$version-web.zip" --format=zip -- *)
+
 (cd dist && sha256sum "pruhomat_${version}_amd64.deb" "pruhomat-$version-setup.exe" \
-  "pruhomat-$version-windows.zip" > SHA256SUMS)
+  "pruhomat-$version-windows.zip" "pruhomat-$version-web.zip" > SHA256SUMS)
 ls -l dist

@@ -7,7 +7,7 @@
 set -eu
 cd "$1"
 limit=300
-files=$(find model forms app about resources platform -name '*.cpp' -o -name '*.h')
+files=$(find model forms app about resources platform -name '*.cpp' -o -name '*.h' -o -name '*.js')
 [ -n "$files" ] || { echo "no sources found"; exit 1; }
 status=0
 for file in $files; do

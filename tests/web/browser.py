@@ -49,6 +49,8 @@ class Page:
     def open(self):
         self.driver.get(self.address)
         wait_for(lambda: self.driver.find_elements(By.CSS_SELECTOR, '[data-control="vysl"]'), "the main window")
+        # Shown: what changes the screen from here on comes after the first frames, as for a user.
+        self.driver.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
 
     def quit(self):
         self.driver.quit()

@@ -102,12 +102,15 @@ def ending_and_starting_again(page):
     check(page.result() == "9,99 ohm 10", "it starts as at every start: " + page.result())
 
 
-# A zoom that doubles the device's pixel ratio has the pictures drawn anew at twice the pixels.
+# A zoom that doubles the device's pixel ratio, and so halves the page's size, has the pictures
+# drawn anew at twice the pixels.
 def zoom(page):
     width = lambda: page.driver.execute_script("return arguments[0].querySelector('canvas').width", page.control("p19"))
     before = width()
-    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                {"width": 1100, "height": 900, "deviceScaleFactor": 2, "mobile": False})
+    for size in ((1100, 900), (550, 450)):
+        page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": size[0], "height": size[1], "deviceScaleFactor": 2, "mobile": False})
+        wait_for(lambda: page.driver.execute_script("return devicePixelRatio") == 2, "the doubled ratio")
     wait_for(lambda: width() == 2 * before, "the band drawn at twice its pixels")
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 

@@ -9,17 +9,22 @@ namespace pruhomat::web {
 
 void Picture::apply(forms::PropertySet changed) {
     WebControl::apply(changed);
-    if (changed & forms::PictureProperty) {
+    if (changed & (forms::PictureProperty | forms::VisibleProperty)) {
         drawAtDensity();
     }
 }
 
-// The picture as every front-end shows it at the density, on the page's face colour.
+// The picture as every front-end shows it at the density, on the page's face colour, where it
+// shows and was not drawn so yet.
 void Picture::drawAtDensity() {
-    if (control().picture() == ImageId::NoImage) {
+    const ImageId picture = control().picture();
+    const int dpi = window().scale().dpi();
+    if (picture == ImageId::NoImage || !control().visible() || (picture == drawn_ && dpi == drawnAt_)) {
         return;
     }
-    const Image shown = shownPicture(control().picture(), window().scale().dpi(), window().face());
+    drawn_ = picture;
+    drawnAt_ = dpi;
+    const Image shown = shownPicture(picture, dpi, window().face());
     std::vector<std::uint8_t> rgba;
     rgba.reserve(shown.pixels.size() * 4);
     for (const Rgb& pixel : shown.pixels) {

@@ -23,7 +23,8 @@ private:
     page::Element element() const override { return page::Element::Label; }
 };
 
-// A picture box: a canvas with its picture drawn at the device's pixels.
+// A picture box: a canvas with its picture drawn at the device's pixels, the first time it shows,
+// so that the hidden colours of the bands cost nothing at start.
 class Picture final : public WebControl {
 public:
     using WebControl::WebControl;
@@ -33,6 +34,9 @@ private:
     page::Element element() const override { return page::Element::Canvas; }
     void created() override { drawAtDensity(); }
     void drawAtDensity() override;
+
+    ImageId drawn_ = ImageId::NoImage;
+    int drawnAt_ = 0;  // dots per inch
 };
 
 // A push button, check box or option button: the page's own, clicked by the browser; the form

@@ -141,7 +141,7 @@ function listenForTooltips() {
 }
 
 // A zoom that changes the device's pixel ratio has every window laid out anew at its density:
-// the media query tells, and a resize, which a zoom also is.
+// a zoom resizes the page, and a move to another screen changes what the media query matches.
 function watchPixelRatio(host) {
   let ratio = window.devicePixelRatio;
   const changed = () => {
@@ -150,10 +150,15 @@ function watchPixelRatio(host) {
       host.call("pruhomat_pixel_ratio", ratio);
     }
   };
-  const watch = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
-    changed();
-    watch();
-  }, { once: true });
+  // Held, for a query no one holds is collected with its listener.
+  let query;
+  const watch = () => {
+    query = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+    query.addEventListener("change", () => {
+      changed();
+      watch();
+    }, { once: true });
+  };
   watch();
   addEventListener("resize", changed);
 }

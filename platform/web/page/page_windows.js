@@ -79,6 +79,7 @@ function sizeClient(sized, dpi, width, height) {
   sized.scale = dpi / 96;
   Object.assign(sized.client.style, { width: `${width / sized.scale}px`, height: `${height / sized.scale}px` });
   Object.assign(sized.surface.style, { width: `${width}px`, height: `${height}px`, transform: `scale(${1 / sized.scale})` });
+  sized.surface.style.setProperty("--scale", sized.scale);
 }
 
 function rescaleWindow(id, dpi, width, height) {
