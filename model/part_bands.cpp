@@ -120,8 +120,8 @@ std::optional<OtherEnd> readBackwards(std::span<const Colour> bands) {
 }
 
 std::vector<BandRole> bandRoles(std::size_t count) {
-    std::vector<BandRole> roles{BandRole::FirstDigit};
-    roles.resize(digitCount(count), BandRole::Digit);
+    std::vector<BandRole> roles(digitCount(count), BandRole::Digit);
+    roles.front() = BandRole::FirstDigit;
     roles.push_back(BandRole::Multiplier);
     if (count >= 4) {
         roles.push_back(BandRole::Tolerance);
