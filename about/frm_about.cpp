@@ -1,6 +1,7 @@
 #include "frm_about.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "layout.h"
@@ -14,7 +15,10 @@ constexpr std::string_view lineSeparator = "\r\n";
 
 constexpr std::array<std::string_view, 3> tabOrder{"cmdOK", "Frame2", "Frame3"};
 
-forms::FormLooks looks() { return {"frmAbout", " O programu...", 4110, 2025, forms::FormBorder::FixedDialog}; }
+forms::FormLooks looks(forms::ScreenShape shape) {
+    const int height = shape == forms::ScreenShape::Upright ? 2280 : 2025;
+    return {"frmAbout", " O programu...", 4110, height, forms::FormBorder::FixedDialog};
+}
 
 constexpr forms::Font okFont{"MS Sans Serif", 8.25, true, 238};
 
@@ -29,13 +33,28 @@ constexpr auto layout = std::to_array<forms::LayoutRow>({
     forms::label("Label1", "", {1320, 120, 2655, 855}, forms::Alignment::Center).bordered(),
 });
 
+// Upright, on a phone: OK as tall as a fingertip is wide.
+constexpr auto uprightLayout = [] {
+    auto rows = layout;
+    for (forms::LayoutRow& row : rows) {
+        if (row.name == "cmdOK") {
+            row.rect = {1440, 1560, 1260, 600};
+        }
+    }
+    return rows;
+}();
+
+std::span<const forms::LayoutRow> layoutFor(forms::ScreenShape shape) {
+    return shape == forms::ScreenShape::Upright ? std::span<const forms::LayoutRow>(uprightLayout) : layout;
+}
+
 }  // namespace
 
 FrmAbout::FrmAbout(forms::PlatformPort& port) : port_(port) {}
 
-void FrmAbout::load() {
+void FrmAbout::load(forms::ScreenShape shape) {
     form_.reset();
-    form_.emplace(looks(), layout);
+    form_.emplace(looks(shape), layoutFor(shape));
     form_->control("cmdOK").onClick = [this] { cmdOK_Click(); };
     form_->control("Frame2").onClick = [this] { Frame2_Click(); };
     form_->control("Frame3").onClick = [this] { Frame3_Click(); };
@@ -44,6 +63,12 @@ void FrmAbout::load() {
     linkOwner_ = &form_->control("Frame1");
     Form_Load();
     form_->clearChanges();
+}
+
+void FrmAbout::fitScreen(forms::ScreenShape shape) {
+    if (form_) {
+        form_->relayOut(looks(shape), layoutFor(shape));
+    }
 }
 
 void FrmAbout::Form_Load() {

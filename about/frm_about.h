@@ -18,9 +18,11 @@ class FrmAbout {
 public:
     explicit FrmAbout(forms::PlatformPort& port);
 
-    // Builds the controls anew as laid out and runs Form_Load. The controls of the previous
-    // showing stay until then, since its front-end may still be closing them.
-    void load();
+    // Builds the controls anew as laid out for the screen and runs Form_Load. The controls of the
+    // previous showing stay until then, since its front-end may still be closing them.
+    void load(forms::ScreenShape shape = forms::ScreenShape::Wide);
+    // The screen took another shape while the dialog was loaded.
+    void fitScreen(forms::ScreenShape shape);
     forms::Form& form() { return *form_; }
 
 private:

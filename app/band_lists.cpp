@@ -19,27 +19,40 @@ constexpr std::array<std::string_view, BandLists::mostBands> labelNames{"lblBand
                                                                        "lblBand4", "lblBand5", "lblBand6"};
 constexpr std::array<std::string_view, BandLists::mostBands> numbers{"1.", "2.", "3.", "4.", "5.", "6."};
 
-constexpr int firstListTop = 1020;
-constexpr int listPitch = 390;
-constexpr std::array<int, 2> columnLefts{120, 2460};
-constexpr int labelWidth = 300;
-constexpr int listWidth = 1860;
+// Twips: the count's list beside the tolerance's, the bands' lists in two columns of three.
+struct ListPlaces {
+    forms::Rect countLabel;
+    forms::Rect count;
+    int firstListTop;
+    int listPitch;
+    int listHeight;
+    std::array<int, 2> columnLefts;
+    int listWidth;
+};
 
-forms::Rect listBox(std::size_t band) {
-    return {columnLefts.at(band / 3) + labelWidth, firstListTop + listPitch * static_cast<int>(band % 3), listWidth, 315};
+constexpr ListPlaces widePlaces{{2400, 615, 660, 195}, {3060, 555, 1260, 315}, 1020, 390, 315, {120, 2460}, 1860};
+constexpr ListPlaces uprightPlaces{{2400, 960, 660, 195}, {3060, 780, 1500, 600}, 1440, 660, 600, {120, 2640}, 2100};
+constexpr int labelWidth = 300;
+constexpr int labelHeight = 195;
+
+forms::Rect listBox(const ListPlaces& at, std::size_t band) {
+    return {at.columnLefts.at(band / 3) + labelWidth, at.firstListTop + at.listPitch * static_cast<int>(band % 3),
+            at.listWidth, at.listHeight};
 }
 
 }  // namespace
 
-std::vector<forms::LayoutRow> BandLists::layout() {
+std::vector<forms::LayoutRow> BandLists::layout(forms::ScreenShape shape) {
+    const ListPlaces& at = shape == forms::ScreenShape::Upright ? uprightPlaces : widePlaces;
     std::vector<forms::LayoutRow> rows{
-        forms::label("lblBands", "Pásky:", {2400, 615, 660, 195}),
-        forms::comboBox("cboBandCount", countItems, {3060, 555, 1260, 315}).heardAs("Pásky"),
+        forms::label("lblBands", "Pásky:", at.countLabel),
+        forms::comboBox("cboBandCount", countItems, at.count).heardAs("Pásky"),
     };
     for (std::size_t band = 0; band < mostBands; ++band) {
-        const forms::Rect list = listBox(band);
+        const forms::Rect list = listBox(at, band);
+        const int labelTop = list.top + (list.height - labelHeight + 1) / 2;
         rows.push_back(forms::comboBox(listNames[band], {}, list).heardAs(heardNames[band]));
-        rows.push_back(forms::label(labelNames[band], numbers[band], {list.left - labelWidth, list.top + 60, labelWidth - 30, 195})
+        rows.push_back(forms::label(labelNames[band], numbers[band], {list.left - labelWidth, labelTop, labelWidth - 30, labelHeight})
                            .heardWithAnother());
     }
     return rows;

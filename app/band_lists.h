@@ -19,7 +19,7 @@ public:
     static constexpr std::size_t mostBands = 6;
 
     // The rows of the lists and their number labels, front first.
-    static std::vector<forms::LayoutRow> layout();
+    static std::vector<forms::LayoutRow> layout(forms::ScreenShape shape);
 
     BandLists(forms::Form& form, std::string decimalSeparator);
 

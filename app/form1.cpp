@@ -106,6 +106,22 @@ void Form1::connectHandlers() {
 
 void Form1::Form_Load() { state_ = ResistorState{}; }
 
+void Form1::fitScreen(forms::ScreenShape shape) {
+    if (shape == shape_) {
+        return;
+    }
+    shape_ = shape;
+    form_.relayOut(form1Looks(shape), form1Layout(shape));
+    placeWidestValue();
+    markHighlightedRow();
+    if (about_) {
+        about_->fitScreen(shape);
+    }
+    if (valueDialog_) {
+        valueDialog_->fitScreen(shape);
+    }
+}
+
 bool Form1::automaticAdvance() const { return named_.automaticAdvance->value(); }
 
 BandCount Form1::currentBandCount() const {

@@ -30,6 +30,10 @@ public:
     forms::Form& form() { return form_; }
     const ResistorState& state() const { return state_; }
 
+    // The screen turned or took another size: this window and its dialogs laid out for the shape,
+    // everything entered in them kept.
+    void fitScreen(forms::ScreenShape shape);
+
 private:
     void lookUpControls();
     void buildStack(std::uint8_t band);
@@ -48,6 +52,7 @@ private:
     void ShowExponentPalette5Band();
     void ShowTolerancePalette();
     void showPalette(PaletteMode mode);
+    void placeWidestValue();
 
     // b0_Click to b9_Click.
     void colourButtonClick(std::size_t button);
@@ -108,6 +113,8 @@ private:
     forms::PlatformPort& port_;
     std::string decimalSeparator_;
     forms::Form form_;
+    forms::ScreenShape shape_ = forms::ScreenShape::Wide;
+    PaletteMode shownPalette_ = PaletteMode::Digit;
     ResistorState state_;
     std::unique_ptr<FrmAbout> about_;
     std::unique_ptr<FrmValue> valueDialog_;

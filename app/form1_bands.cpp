@@ -4,6 +4,7 @@
 #include <string>
 
 #include "band_palettes.h"
+#include "form1_layout.h"
 #include "form1_names.h"
 
 namespace pruhomat {
@@ -11,8 +12,6 @@ namespace {
 
 // The value label of row 3 moves left while it shows the two digits of "10".
 constexpr std::size_t wideValueRow = 3;
-constexpr int valueLabelLeft = 240;
-constexpr int wideValueLabelLeft = 150;
 
 }  // namespace
 
@@ -118,8 +117,16 @@ void Form1::showPalette(PaletteMode mode) {
             part->setVisible(entry.has_value());
         }
     }
-    paletteRows_[wideValueRow].value->setLeft(mode == PaletteMode::Tolerance ? wideValueLabelLeft : valueLabelLeft);
+    shownPalette_ = mode;
+    placeWidestValue();
     markHighlightedRow();
+}
+
+void Form1::placeWidestValue() {
+    const PaletteValueLefts lefts = paletteValueLefts(shape_);
+    const PaletteRow& row = paletteRows_[wideValueRow];
+    const int column = row.swatch->left() - paletteRows_[0].swatch->left();
+    row.value->setLeft(column + (shownPalette_ == PaletteMode::Tolerance ? lefts.widest : lefts.usual));
 }
 
 void Form1::colourButtonClick(std::size_t button) {

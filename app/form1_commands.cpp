@@ -33,7 +33,7 @@ void Form1::Info_pr_Click() {
     if (!about_) {
         about_ = std::make_unique<FrmAbout>(port_);
     }
-    about_->load();
+    about_->load(shape_);
     showModal(about_->form(), nullptr);
 }
 
@@ -44,7 +44,7 @@ void Form1::enterValue() {
     if (!valueDialog_) {
         valueDialog_ = std::make_unique<FrmValue>(port_, decimalSeparator_);
     }
-    valueDialog_->load(lastValueText_, Tolerance::percent(state_.num5), lastValueAsCode_);
+    valueDialog_->load(lastValueText_, Tolerance::percent(state_.num5), lastValueAsCode_, shape_);
     showModal(valueDialog_->form(), [this] { valueAnswered(); });
 }
 

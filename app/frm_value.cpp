@@ -33,11 +33,11 @@ std::vector<Colour> withTolerance(const std::vector<Colour>& bands, Tolerance to
 FrmValue::FrmValue(forms::PlatformPort& port, std::string decimalSeparator)
     : port_(port), decimalSeparator_(std::move(decimalSeparator)) {}
 
-void FrmValue::load(std::string_view text, Tolerance tolerance, bool asCode) {
+void FrmValue::load(std::string_view text, Tolerance tolerance, bool asCode, forms::ScreenShape shape) {
     lists_.reset();
     drawing_.reset();
     form_.reset();
-    form_.emplace(frmValueLooks(), frmValueLayout());
+    form_.emplace(frmValueLooks(shape), frmValueLayout(shape));
     form_->setTabOrder(frmValueTabOrder());
     valueField_ = &form_->control("txtValue");
     codeBox_ = &form_->control("chkSmd");
@@ -65,6 +65,13 @@ void FrmValue::load(std::string_view text, Tolerance tolerance, bool asCode) {
     pick_ = keptPick_ && keptPick_->text == text ? keptPick_ : std::nullopt;
     showPreview();
     form_->clearChanges();
+}
+
+void FrmValue::fitScreen(forms::ScreenShape shape) {
+    if (form_) {
+        form_->relayOut(frmValueLooks(shape), frmValueLayout(shape));
+        drawing_->relaidOut();
+    }
 }
 
 void FrmValue::wireHandlers() {

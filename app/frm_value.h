@@ -29,7 +29,10 @@ public:
 
     // Builds the controls anew with the text, the tolerance and the reading to start from; the
     // bands OK last took come back with the text they wrote.
-    void load(std::string_view text, Tolerance tolerance, bool asCode);
+    void load(std::string_view text, Tolerance tolerance, bool asCode,
+              forms::ScreenShape shape = forms::ScreenShape::Wide);
+    // The screen took another shape while the dialog was loaded.
+    void fitScreen(forms::ScreenShape shape);
     forms::Form& form() { return *form_; }
 
     // The resistor OK accepted in this showing; none after Zrušit, Esc or the close box.

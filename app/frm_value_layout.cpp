@@ -10,32 +10,61 @@ constexpr auto tabOrder = std::to_array<std::string_view>(
     {"txtValue", "chkSmd", "cboTolerance", "cboBandCount", "cmdReverse", "cboBand1", "cboBand2", "cboBand3", "cboBand4",
      "cboBand5", "cboBand6", "cmdOK", "cmdCancel"});
 
-constexpr int lineTop = 2340;
-constexpr int lineHeight = 240;
-constexpr int buttonTop = lineTop + static_cast<int>(valuePreviewLines) * lineHeight + 150;
+// Twips. Upright, on a phone: the checkbox beside the value, Obrátit beside the drawing, each
+// line of the preview room for two, where a long one wraps, and every control a fingertip wide.
+struct ValuePlaces {
+    int clientWidth;
+    forms::Rect valueLabel, value, asCode, toleranceLabel, tolerance, reverse;
+    int drawingLeft, drawingTop;
+    int lineTop, linePitch, lineHeight, lineWidth;
+    int buttonTop, buttonWidth, buttonHeight;
+};
 
-constexpr forms::LayoutRow previewLine(std::size_t line) {
-    return forms::label(previewLineNames.at(line), "", {180, lineTop + static_cast<int>(line) * lineHeight, 8040, 210});
+constexpr ValuePlaces widePlaces{
+    8400,
+    {120, 180, 900, 195}, {1080, 120, 3000, 315}, {4260, 150, 2700, 255}, {120, 615, 900, 195}, {1080, 555, 1080, 315},
+    {4860, 540, 1260, 345},
+    4860, 1020,
+    2340, 240, 210, 8040,
+    4890, 1260, 345,
+};
+
+constexpr ValuePlaces uprightPlaces{
+    5160,
+    {120, 300, 840, 195}, {960, 120, 2100, 600}, {3180, 120, 1860, 600}, {120, 960, 840, 195}, {960, 780, 1260, 600},
+    {3720, 3780, 1320, 600},
+    180, 3540,
+    4860, 420, 390, 4800,
+    9210, 1620, 600,
+};
+
+constexpr const ValuePlaces& placesFor(forms::ScreenShape shape) {
+    return shape == forms::ScreenShape::Upright ? uprightPlaces : widePlaces;
 }
 
-std::vector<forms::LayoutRow> fixedRows() {
+std::vector<forms::LayoutRow> fixedRows(const ValuePlaces& at) {
     std::vector<forms::LayoutRow> rows{
-        forms::label("lblValue", "Hodnota:", {120, 180, 900, 195}),
-        forms::textBox("txtValue", {1080, 120, 3000, 315}).heardAs("Hodnota").holdingAtMost(64),
-        forms::checkBox("chkSmd", "číst jako kód SMD", {4260, 150, 2700, 255}, false),
-        forms::label("lblTolerance", "Přesnost:", {120, 615, 900, 195}),
-        forms::comboBox("cboTolerance", {}, {1080, 555, 1080, 315}).heardAs("Přesnost"),
-        forms::commandButton("cmdReverse", "Obrátit", {4860, 540, 1260, 345}),
+        forms::label("lblValue", "Hodnota:", at.valueLabel),
+        forms::textBox("txtValue", at.value).heardAs("Hodnota").holdingAtMost(64),
+        forms::checkBox("chkSmd", "číst jako kód SMD", at.asCode, false),
+        forms::label("lblTolerance", "Přesnost:", at.toleranceLabel),
+        forms::comboBox("cboTolerance", {}, at.tolerance).heardAs("Přesnost"),
+        forms::commandButton("cmdReverse", "Obrátit", at.reverse),
     };
     for (std::size_t line = 0; line < valuePreviewLines; ++line) {
-        rows.push_back(previewLine(line));
+        const int top = at.lineTop + static_cast<int>(line) * at.linePitch;
+        rows.push_back(forms::label(previewLineNames.at(line), "", {180, top, at.lineWidth, at.lineHeight}));
     }
     // The sunken box behind the lines, which say everything themselves.
-    rows.push_back(forms::label("lblPreview", "", {120, lineTop - 60, 8160, valuePreviewLines * lineHeight + 90})
+    const int boxHeight = static_cast<int>(valuePreviewLines) * at.linePitch + 90;
+    rows.push_back(forms::label("lblPreview", "", {120, at.lineTop - 60, at.lineWidth + 120, boxHeight})
                        .bordered()
                        .heardWithAnother());
-    rows.push_back(forms::commandButton("cmdOK", "OK", {5580, buttonTop, 1260, 345}).asDefault());
-    rows.push_back(forms::commandButton("cmdCancel", "Zrušit", {7020, buttonTop, 1260, 345}).asCancel());
+    const int cancelLeft = at.clientWidth - 120 - at.buttonWidth;
+    const int okLeft = cancelLeft - 180 - at.buttonWidth;
+    rows.push_back(forms::commandButton("cmdOK", "OK", {okLeft, at.buttonTop, at.buttonWidth, at.buttonHeight}).asDefault());
+    rows.push_back(
+        forms::commandButton("cmdCancel", "Zrušit", {cancelLeft, at.buttonTop, at.buttonWidth, at.buttonHeight}).asCancel());
     return rows;
 }
 
@@ -45,20 +74,19 @@ const std::array<std::string_view, valuePreviewLines> previewLineNames{
     "lblPreview1", "lblPreview2", "lblPreview3", "lblPreview4", "lblPreview5",
     "lblPreview6", "lblPreview7", "lblPreview8", "lblPreview9", "lblPreview10"};
 
-forms::FormLooks frmValueLooks() {
-    return {"frmValue", "Zadat hodnotu", 8400, buttonTop + 465, forms::FormBorder::FixedDialog,
+forms::FormLooks frmValueLooks(forms::ScreenShape shape) {
+    const ValuePlaces& at = placesFor(shape);
+    return {"frmValue", "Zadat hodnotu", at.clientWidth, at.buttonTop + at.buttonHeight + 120, forms::FormBorder::FixedDialog,
             forms::Placement::CentreOnOwner};
 }
 
-const std::vector<forms::LayoutRow>& frmValueLayout() {
-    static const std::vector<forms::LayoutRow> layout = [] {
-        std::vector<forms::LayoutRow> rows = fixedRows();
-        for (const auto& part : {BandLists::layout(), PartDrawing::layout()}) {
-            rows.insert(rows.end(), part.begin(), part.end());
-        }
-        return rows;
-    }();
-    return layout;
+std::vector<forms::LayoutRow> frmValueLayout(forms::ScreenShape shape) {
+    const ValuePlaces& at = placesFor(shape);
+    std::vector<forms::LayoutRow> rows = fixedRows(at);
+    for (const auto& part : {BandLists::layout(shape), PartDrawing::layout(at.drawingLeft, at.drawingTop)}) {
+        rows.insert(rows.end(), part.begin(), part.end());
+    }
+    return rows;
 }
 
 std::span<const std::string_view> frmValueTabOrder() { return tabOrder; }

@@ -16,14 +16,12 @@ constexpr std::array<std::string_view, 6> bandNumbers{"Pásek 1: ", "Pásek 2: "
                                                       "Pásek 4: ", "Pásek 5: ", "Pásek 6: "};
 
 // Twips; the body's slots are as wide as the main window's band pitch.
-constexpr int drawingLeft = 4860;
-constexpr int drawingTop = 1020;
-constexpr int bodyLeft = drawingLeft + 840;
+constexpr int bodyOffset = 840;  // from the left end
 constexpr int slotWidth = 240;
 constexpr int partHeight = 1095;
 constexpr int bodyWithoutBands = 5;  // slots
 
-int slotLeft(std::size_t slot) { return bodyLeft + slotWidth * static_cast<int>(slot); }
+int slotLeft(int drawingLeft, std::size_t slot) { return drawingLeft + bodyOffset + slotWidth * static_cast<int>(slot); }
 
 // Which band each slot shows (-1: the plain body): the digits and the multiplier together,
 // a gap, the tolerance and the coefficient; three bands leave the rest of the body plain.
@@ -44,16 +42,16 @@ std::vector<int> slotBands(std::size_t bands) {
 
 }  // namespace
 
-std::vector<forms::LayoutRow> PartDrawing::layout() {
+std::vector<forms::LayoutRow> PartDrawing::layout(int left, int top) {
     std::vector<forms::LayoutRow> rows;
     for (std::size_t slot = 0; slot < slotCount; ++slot) {
-        rows.push_back(forms::picture(slotNames[slot], ImageId::PlainStrip, {slotLeft(slot), drawingTop, slotWidth, partHeight})
+        rows.push_back(forms::picture(slotNames[slot], ImageId::PlainStrip, {slotLeft(left, slot), top, slotWidth, partHeight})
                            .heardWithAnother());
     }
-    rows.push_back(forms::picture("picPartRight", ImageId::RightEnd, {slotLeft(bodyWithoutBands), drawingTop, 810, partHeight})
+    rows.push_back(forms::picture("picPartRight", ImageId::RightEnd, {slotLeft(left, bodyWithoutBands), top, 810, partHeight})
                        .heardWithAnother());
-    rows.push_back(forms::picture("picPartLeft", ImageId::LeftEnd, {drawingLeft, drawingTop, 862, partHeight}).heardWithAnother());
-    rows.push_back(forms::picture("picPart", ImageId::NoImage, {drawingLeft - 60, drawingTop - 60, 3480, partHeight + 120})
+    rows.push_back(forms::picture("picPartLeft", ImageId::LeftEnd, {left, top, 862, partHeight}).heardWithAnother());
+    rows.push_back(forms::picture("picPart", ImageId::NoImage, {left - 60, top - 60, 3480, partHeight + 120})
                        .bordered()
                        .inColours(forms::SystemColour::WindowText, forms::SystemColour::ButtonFace));
     return rows;
@@ -85,8 +83,11 @@ void PartDrawing::show(std::span<const Colour> bands) {
         }
         picture.setAccessibleName(name);
     }
-    rightEnd_->setLeft(slotLeft(shown.size()));
+    slotsShown_ = shown.size();
+    relaidOut();
     whole_->setAccessibleName(names.empty() ? "Součástka bez pásků" : "Součástka: " + joined(names));
 }
+
+void PartDrawing::relaidOut() { rightEnd_->setLeft(slots_[0]->left() + slotWidth * static_cast<int>(slotsShown_)); }
 
 }  // namespace pruhomat

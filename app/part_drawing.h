@@ -19,19 +19,22 @@ class PartDrawing {
 public:
     static constexpr std::size_t slotCount = 7;
 
-    // The rows of the drawing, front first.
-    static std::vector<forms::LayoutRow> layout();
+    // The rows of the drawing, front first, with its corner at the place.
+    static std::vector<forms::LayoutRow> layout(int left, int top);
 
     PartDrawing(forms::Form& form, std::string decimalSeparator);
 
     // The part with its bands; with none, its body alone.
     void show(std::span<const Colour> bands);
+    // The drawing was laid out anew: its right end goes back after the bands shown.
+    void relaidOut();
 
 private:
     std::string decimalSeparator_;
     forms::Control* whole_;
     forms::Control* rightEnd_;
     std::array<forms::Control*, slotCount> slots_{};
+    std::size_t slotsShown_ = 0;
 };
 
 }  // namespace pruhomat

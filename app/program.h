@@ -17,7 +17,7 @@ public:
     explicit Program(std::string decimalSeparator, PortArguments&&... portArguments)
         : port_(std::forward<PortArguments>(portArguments)...),
           form1_(port_, std::move(decimalSeparator)),
-          mainWindow_(port_.openMainWindow(form1_.form())) {}
+          mainWindow_(openMainWindow()) {}
 
     Port& port() { return port_; }
     Form1& form1() { return form1_; }
@@ -27,6 +27,14 @@ public:
     int run() { return port_.run(*mainWindow_); }
 
 private:
+    // Laid out for the screen first, where the port knows its shape.
+    std::unique_ptr<typename Port::Window> openMainWindow() {
+        if constexpr (requires { port_.screenShape(); }) {
+            form1_.fitScreen(port_.screenShape());
+        }
+        return port_.openMainWindow(form1_.form());
+    }
+
     // Declared in the order of use, so that the window goes before the form it shows and the
     // form before the port it calls.
     Port port_;

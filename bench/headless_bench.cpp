@@ -45,7 +45,7 @@ void collectChanges(Form& form) {
         if (changed & VisibleProperty) {
             benchmark::DoNotOptimize(control.visible());
         }
-        if (changed & LeftProperty) {
+        if (changed & PlaceProperty) {
             benchmark::DoNotOptimize(control.left());
         }
         if (changed & ValueProperty) {

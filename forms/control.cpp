@@ -33,10 +33,19 @@ void Control::setVisible(bool visible) {
     }
 }
 
-void Control::setLeft(int left) {
-    if (rect_.left != left) {
-        rect_.left = left;
-        mark(LeftProperty);
+void Control::setLeft(int left) { setRect({left, rect_.top, rect_.width, rect_.height}); }
+
+void Control::setRect(const Rect& rect) {
+    if (rect_ != rect) {
+        rect_ = rect;
+        mark(PlaceProperty);
+    }
+}
+
+void Control::setFont(const Font& looks) {
+    if (font != looks) {
+        font = looks;
+        mark(PlaceProperty);
     }
 }
 

@@ -33,6 +33,8 @@ struct Font {
     int charset = 0;
 
     bool isDefault() const { return name.empty(); }
+
+    friend bool operator==(const Font&, const Font&) = default;
 };
 
 // Positions and sizes in twips, relative to the parent's client area (form) or outer rectangle (frame).
@@ -53,7 +55,7 @@ enum Property : std::uint16_t {
     CaptionProperty = 1,
     BackgroundProperty = 2,
     VisibleProperty = 4,
-    LeftProperty = 8,
+    PlaceProperty = 8,  // moved, resized or given another font
     ValueProperty = 16,
     FocusMarkProperty = 32,
     AccessibilityProperty = 64,
@@ -105,6 +107,8 @@ public:
     void setBackground(const Paint& background);
     void setVisible(bool visible);
     void setLeft(int left);
+    void setRect(const Rect& rect);
+    void setFont(const Font& looks);
     void setValue(bool value);
     void setEnabled(bool enabled);
     // Marks ValueProperty, as the selection is a combo box's value.

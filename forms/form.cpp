@@ -114,6 +114,45 @@ std::size_t Form::hitTestIn(std::size_t parent, int x, int y) const {
 
 std::size_t Form::hitTest(int x, int y) const { return hitTestIn(noControl, x, y); }
 
+std::size_t Form::pressTarget(int x, int y, int reach) const {
+    const std::size_t hit = hitTest(x, y);
+    const auto takesClick = [this](std::size_t index) {
+        const Control& control = controls_[index];
+        const bool clickable = control.onClick || control.traits().toggle != Toggle::Not || control.traits().isPushButton;
+        return clickable && control.enabled() && isShown(control);
+    };
+    if (hit != noControl && takesClick(hit)) {
+        return hit;
+    }
+    std::size_t nearest = hit;
+    // Of two as near, the one in front: rows list each container's front first.
+    long long nearestDistance = static_cast<long long>(reach) * reach + 1;
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        const Rect box = rectOnForm(index);
+        const long long dx = std::max({box.left - x, 0, x - (box.left + box.width - 1)});
+        const long long dy = std::max({box.top - y, 0, y - (box.top + box.height - 1)});
+        if (dx * dx + dy * dy < nearestDistance && takesClick(index)) {
+            nearest = index;
+            nearestDistance = dx * dx + dy * dy;
+        }
+    }
+    return nearest;
+}
+
+void Form::relayOut(const FormLooks& looks, std::span<const LayoutRow> layout) {
+    if (layout.size() != controls_.size()) {
+        throw std::logic_error("a layout of " + looks_.name + " lacks controls");
+    }
+    for (const LayoutRow& row : layout) {
+        Control& placed = control(row.name);
+        placed.setRect(row.rect);
+        placed.setFont(row.font);
+    }
+    resized_ = resized_ || looks.clientWidth != looks_.clientWidth || looks.clientHeight != looks_.clientHeight;
+    looks_.clientWidth = looks.clientWidth;
+    looks_.clientHeight = looks.clientHeight;
+}
+
 std::vector<std::size_t> Form::optionGroup(std::size_t index) const {
     std::vector<std::size_t> options;
     if (controls_.at(index).traits().toggle == Toggle::Option) {
@@ -186,6 +225,7 @@ void Form::clearChanges() {
         controls_[index].changed_ = 0;
     }
     changed_.clear();
+    resized_ = false;
 }
 
 }  // namespace pruhomat::forms

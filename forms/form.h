@@ -63,6 +63,15 @@ public:
     // The front-most shown control at a point of the client area (twips), looking into frames;
     // noControl where the point hits the form itself.
     std::size_t hitTest(int x, int y) const;
+    // What a press at the point takes: the control hit, or, where that takes no click, the
+    // nearest shown and enabled control that does within reach (twips), as a finger's tap.
+    std::size_t pressTarget(int x, int y, int reach) const;
+
+    // The same controls laid out anew for another shape of screen: each takes the place and font
+    // of the row of its name, the client area the looks' size; all they hold stays.
+    void relayOut(const FormLooks& looks, std::span<const LayoutRow> layout);
+    // The client area changed size since the last clearChanges.
+    bool resized() const { return resized_; }
 
     // A click as the platform delivers it: hidden and disabled controls take none, a check box toggles,
     // an option button is selected before its handler runs and one already selected runs nothing.
@@ -111,6 +120,7 @@ private:
     std::unordered_map<std::string_view, std::size_t> byName_;
     std::vector<std::size_t> changed_;
     std::vector<std::size_t> tabOrder_;
+    bool resized_ = false;
 };
 
 }  // namespace pruhomat::forms

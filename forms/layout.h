@@ -9,6 +9,9 @@ namespace pruhomat::forms {
 
 enum class Start : std::uint8_t { Shown, Hidden };
 
+// The screens a window is laid out for: a desktop's, or a phone's held upright.
+enum class ScreenShape : std::uint8_t { Wide, Upright };
+
 // One control of a window as laid out: constant data, so that a window's layout is a table.
 // Rows list each container's children front first; an empty parent is the form itself.
 struct LayoutRow {

@@ -31,6 +31,7 @@ public:
     void press(std::size_t control) { pressed_ = control; }
     void cancel() { pressed_ = noControl; }
     bool active() const { return pressed_ != noControl; }
+    std::size_t pressed() const { return pressed_; }
     // The control the release clicks, or noControl.
     std::size_t release(std::size_t controlUnderPointer) {
         const std::size_t pressed = std::exchange(pressed_, noControl);

@@ -15,7 +15,10 @@ WindowController::WindowController(Session& session, Form& form, NativeWindow& n
 WindowController::~WindowController() { session_.closed(*this); }
 
 void WindowController::syncChanges() {
-    bool marksMoved = false;
+    bool marksMoved = form_.resized();
+    if (marksMoved) {
+        native_.resizeClient();
+    }
     for (const std::size_t index : form_.changedControls()) {
         const PropertySet changed = form_.changedProperties(index);
         marksMoved = marksMoved || (changed & FocusMarkProperty) != 0;
@@ -95,17 +98,20 @@ void WindowController::refreshFocusMarks() {
     }
 }
 
-bool WindowController::pointerPressed(int x, int y) {
+bool WindowController::pointerPressed(int x, int y, Pointer pointer) {
+    // 20 pixels at 96 dots per inch, as far as a fingertip misses by.
+    constexpr int fingerReach = 300;
+    reach_ = pointer == Pointer::Touch ? fingerReach : 0;
     const std::size_t hit = form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y));
     if (hit != noControl && form_.controls()[hit].traits().takesPointerItself) {
         return false;
     }
-    pointer_.press(hit);
+    pointer_.press(form_.pressTarget(scale_.twipsAt(x), scale_.twipsAt(y), reach_));
     return true;
 }
 
 std::size_t WindowController::pointerReleased(int x, int y) {
-    return pointer_.release(form_.hitTest(scale_.twipsAt(x), scale_.twipsAt(y)));
+    return pointer_.release(form_.pressTarget(scale_.twipsAt(x), scale_.twipsAt(y), reach_));
 }
 
 void WindowController::click(std::size_t index, KeyboardFollows follows) {

@@ -22,6 +22,8 @@ public:
     virtual void showFocusMark(std::size_t frame, const Rect& mark) = 0;
     virtual WindowHandle nativeHandle(std::size_t index) = 0;
     virtual void hideWindow() = 0;
+    // The form's client area took another size (Form::resized); its controls' new places follow.
+    virtual void resizeClient() = 0;
 
 protected:
     ~NativeWindow() = default;
@@ -66,10 +68,13 @@ public:
     Rect focusMarkOf(std::size_t frame) const;
 
     // A press at a point of the client area (pixels); false where the control there takes the
-    // pointer itself, so the toolkit's own handling goes on.
-    bool pointerPressed(int x, int y);
+    // pointer itself, so the toolkit's own handling goes on. A finger takes what lies near it.
+    enum class Pointer : bool { Mouse, Touch };
+    bool pointerPressed(int x, int y, Pointer pointer = Pointer::Mouse);
     // The release: the control it clicks, where it is over the control pressed, else noControl.
     std::size_t pointerReleased(int x, int y);
+    // The control pressed and not yet released, or noControl.
+    std::size_t pressedControl() const { return pointer_.pressed(); }
     // A click on a control, then every window brought up to date; noControl clicks nothing.
     // The keyboard follows a click on a control the toolkit handles itself (a button takes the
     // focus), not one the pointer makes on a label, picture or frame.
@@ -92,6 +97,7 @@ private:
     NativeWindow& native_;
     PixelScale scale_;
     PointerPress pointer_;
+    int reach_ = 0;  // twips: the pressing pointer's
     std::size_t focused_ = noControl;
     std::size_t markedFrame_ = noControl;
     bool cuesShown_ = false;

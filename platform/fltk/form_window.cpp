@@ -75,6 +75,25 @@ void FormWindow::createControl(std::size_t index) {
     }
 }
 
+// Its own box only: a group would carry its children along in proportion.
+void FormWindow::placeControl(std::size_t index) {
+    const forms::Control& control = form().controls()[index];
+    const forms::Rect box = controller_.pixelBox(index, false, images_.width(control.picture()),
+                                                 images_.height(control.picture()));
+    controls_[index]->widget().Fl_Widget::resize(box.left, box.top, box.width, box.height);
+}
+
+void FormWindow::resizeClient() {
+    const int width = controller_.scale().pixels(form().looks().clientWidth);
+    const int height = controller_.scale().pixels(form().looks().clientHeight);
+    size_range(width, height, width, height);
+    Fl_Widget::resize(x(), y(), width, height);
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        placeControl(index);
+    }
+    redraw();
+}
+
 void FormWindow::applyFont(FltkControl& made) {
     const forms::Control& control = made.control();
     const forms::FontChoice font = forms::chooseFont(control.font, control.caption(), controller_.scale(), faces);
@@ -91,11 +110,12 @@ void FormWindow::applyChange(std::size_t index, forms::PropertySet changed) {
         widget.copy_tooltip(forms::tooltipText(control).c_str());
     }
     reader_.changed(index, changed);
-    if (changed & forms::LeftProperty) {
+    if (changed & forms::PlaceProperty) {
         if (widget.parent() != nullptr) {
             widget.parent()->redraw();
         }
-        widget.position(controller_.pixelBox(index, false).left, widget.y());
+        applyFont(*controls_[index]);
+        placeControl(index);
     }
     if ((changed & forms::CaptionProperty) && !control.traits().isInputField) {
         // A long caption may run past its box: repaint up to the container's edge.

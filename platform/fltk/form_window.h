@@ -49,11 +49,13 @@ public:
                                                                                : &controls_.at(index)->widget());
     }
     void hideWindow() override { hide(); }
+    void resizeClient() override;
 
 private:
     void buildChildren(std::size_t parent);
     void createControl(std::size_t index);
     void applyFont(FltkControl& made);
+    void placeControl(std::size_t index);
     int handleEvent(int event);
     bool pointerEvent(int event);
     bool keyEvent();

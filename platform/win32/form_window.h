@@ -53,6 +53,7 @@ public:
     // The window itself for noControl.
     forms::WindowHandle nativeHandle(std::size_t index) override;
     void hideWindow() override { ShowWindow(window_, SW_HIDE); }
+    void resizeClient() override { applyGeometry(); }
 
     // What the controls paint with: brushes kept while the window lives, the control's box in
     // pixels, and the part of a focused frame's mark that crosses a control.

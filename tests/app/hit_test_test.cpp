@@ -98,5 +98,21 @@ TEST_F(ClicksAtPoints, OutsideEveryControlNothingHappens) {
     EXPECT_TRUE(form().changedControls().empty());
 }
 
+// A finger takes the band or swatch nearest it within 20 pixels; a mouse only what it hits.
+TEST_F(ClicksAtPoints, AFingerTakesWhatLiesNearestWithinReach) {
+    constexpr int reach = 300;
+    for (const auto shape : {forms::ScreenShape::Wide, forms::ScreenShape::Upright}) {
+        window.fitScreen(shape);
+        const forms::Rect swatch = form().rectOnForm(form().indexOf("b4"));
+        EXPECT_EQ(form().controls()[form().pressTarget(swatch.left - 90, swatch.top + 30, reach)].name(), "b4");
+        EXPECT_EQ(form().controls()[form().pressTarget(swatch.left - 90, swatch.top + 30, 0)].name(), "Paleta");
+    }
+    const forms::Rect band2 = form().rectOnForm(form().indexOf("p29"));
+    const int x = band2.left + band2.width / 2;
+    EXPECT_EQ(form().controls()[form().pressTarget(x, band2.top - 105, reach)].name(), "p29");
+    EXPECT_EQ(form().controls()[form().pressTarget(x, band2.top - reach - 15, reach)].name(), "Resistor");
+}
+
 }  // namespace
 }  // namespace pruhomat::testing
+

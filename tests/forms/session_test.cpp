@@ -178,6 +178,7 @@ public:
     void showFocusMark(std::size_t, const Rect& mark) override { marks.push_back(mark); }
     WindowHandle nativeHandle(std::size_t index) override { return index; }
     void hideWindow() override {}
+    void resizeClient() override {}
 
     std::vector<std::size_t> focused;
     std::vector<Rect> marks;

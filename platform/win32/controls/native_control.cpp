@@ -59,9 +59,9 @@ void NativeControl::apply(forms::PropertySet changed) {
         applyFont();
         SetWindowTextW(handle_, wide(shown.caption()).c_str());
     }
-    if (changed & forms::LeftProperty) {
-        const forms::Rect box = window_.pixelBox(index_);
-        SetWindowPos(handle_, nullptr, box.left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (changed & forms::PlaceProperty) {
+        applyFont();
+        place(window_.pixelBox(index_));
     }
     if (changed & forms::VisibleProperty) {
         ShowWindow(handle_, shown.visible() ? SW_SHOWNA : SW_HIDE);
