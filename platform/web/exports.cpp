@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "form1_layout.h"
 #include "keys.h"
 #include "program.h"
 #include "web_port.h"
@@ -36,18 +37,38 @@ __attribute__((export_name("pruhomat_alloc"))) void* pruhomat_alloc(int size) { 
 
 __attribute__((export_name("pruhomat_free"))) void pruhomat_free(void* memory) { std::free(memory); }
 
-// Starts the program afresh: the main window, its resistor as at every start.
-__attribute__((export_name("pruhomat_start"))) void pruhomat_start(double pixelRatio, const char* separator, int length) {
+// Starts the program afresh: the main window, its resistor as at every start, laid out for the
+// page's size (CSS pixels).
+__attribute__((export_name("pruhomat_start"))) void pruhomat_start(double pixelRatio, int width, int height,
+                                                                  const char* separator, int length) {
     program.reset();
-    program = std::make_unique<pruhomat::Program<WebPort>>(std::string(separator, static_cast<std::size_t>(length)), pixelRatio);
+    program = std::make_unique<pruhomat::Program<WebPort>>(std::string(separator, static_cast<std::size_t>(length)), pixelRatio,
+                                                           pruhomat::form1ShapeFor(width, height));
 }
 
-// A press on the window's client area (CSS pixels); 1 where the program takes it, 0 where the
-// element under it is the browser's own.
-__attribute__((export_name("pruhomat_pointer_down"))) int pruhomat_pointer_down(int window, int x, int y) {
+// The page took another size, as a phone turned: the windows laid out for its shape.
+__attribute__((export_name("pruhomat_screen"))) void pruhomat_screen(int width, int height) {
+    const forms::ScreenShape shape = pruhomat::form1ShapeFor(width, height);
+    if (program && shape != program->port().screenShape()) {
+        program->port().setScreenShape(shape);
+        program->form1().fitScreen(shape);
+        program->port().settle();
+    }
+}
+
+// A press on the window's client area (device pixels), by a finger where touch is 1; 1 where the
+// program takes it, 0 where the element under it is the browser's own.
+__attribute__((export_name("pruhomat_pointer_down"))) int pruhomat_pointer_down(int window, int x, int y, int touch) {
+    using Pointer = forms::WindowController::Pointer;
     int taken = 0;
-    inWindow(window, [&](WebWindow& shown) { taken = shown.controller().pointerPressed(x, y) ? 1 : 0; });
+    inWindow(window, [&](WebWindow& shown) {
+        taken = shown.controller().pointerPressed(x, y, touch != 0 ? Pointer::Touch : Pointer::Mouse) ? 1 : 0;
+    });
     return taken;
+}
+
+__attribute__((export_name("pruhomat_long_press"))) void pruhomat_long_press(int window, int x, int y) {
+    inWindow(window, [&](WebWindow& shown) { shown.longPress(x, y); });
 }
 
 __attribute__((export_name("pruhomat_pointer_up"))) void pruhomat_pointer_up(int window, int x, int y) {

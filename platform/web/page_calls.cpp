@@ -14,6 +14,7 @@ PAGE_IMPORT(setText) void pageSetText(int window, int index, int property, const
 PAGE_IMPORT(drawPicture) void pageDrawPicture(int window, int index, const unsigned char* pixels, int width, int height);
 PAGE_IMPORT(focus) void pageFocus(int window, int index);
 PAGE_IMPORT(showFocusMark) void pageShowFocusMark(int window, int index, int left, int top, int width, int height);
+PAGE_IMPORT(showTooltip) void pageShowTooltip(int window, int index);
 PAGE_IMPORT(messageBox) void pageMessageBox(const char* prompt, int length, const char* title, int titleLength);
 PAGE_IMPORT(popupMenu) void pagePopupMenu(int window, int left, int top, const char* items, int length);
 PAGE_IMPORT(copyText) void pageCopyText(const char* text, int length);
@@ -59,6 +60,8 @@ void focus(int window, int index) { pageFocus(window, index); }
 void showFocusMark(int window, int index, int left, int top, int width, int height) {
     pageShowFocusMark(window, index, left, top, width, height);
 }
+
+void showTooltip(int window, int index) { pageShowTooltip(window, index); }
 
 void messageBox(std::string_view prompt, std::string_view title) {
     pageMessageBox(prompt.data(), lengthOf(prompt), title.data(), lengthOf(title));

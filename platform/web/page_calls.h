@@ -17,7 +17,6 @@ enum class Element : std::uint8_t { Frame, Label, Canvas, Button, CheckBox, Opti
 enum class Property : std::uint8_t {
     Text,        // a caption, or a field's text
     Visible,     // 0 or 1
-    Left,        // from its container's corner
     Enabled,     // 0 or 1
     Checked,     // 0 or 1
     Background,  // 0xRRGGBB, or -1 for the window's face
@@ -52,6 +51,8 @@ void setText(int window, int index, Property property, std::string_view text);
 void drawPicture(int window, int index, const std::uint8_t* pixels, int width, int height);
 void focus(int window, int index);
 void showFocusMark(int window, int index, int left, int top, int width, int height);
+// The control's tooltip by it, as a long press asks.
+void showTooltip(int window, int index);
 void messageBox(std::string_view prompt, std::string_view title);
 void popupMenu(int window, int left, int top, std::string_view items);
 void copyText(std::string_view text);

@@ -18,7 +18,7 @@ class WebPort final : public forms::PlatformPort, private forms::WindowEnds {
 public:
     using Window = WebWindow;
 
-    explicit WebPort(double pixelRatio) { setPixelRatio(pixelRatio); }
+    WebPort(double pixelRatio, forms::ScreenShape shape) : shape_(shape) { setPixelRatio(pixelRatio); }
 
     std::unique_ptr<WebWindow> openMainWindow(forms::Form& form);
     // The page has no loop of the program's own: its events call in.
@@ -31,6 +31,9 @@ public:
     int deviceDpi() const { return deviceDpi_; }
     void setPixelRatio(double ratio);
     Rgb face() const { return {0xF0, 0xF0, 0xF0}; }
+    // The shape of the screen the windows are laid out for, as the page's size says.
+    forms::ScreenShape screenShape() const { return shape_; }
+    void setScreenShape(forms::ScreenShape shape) { shape_ = shape; }
 
     void messageBox(std::string_view prompt, std::string_view title, forms::MessageKind kind,
                     std::function<void()> closed) override;
@@ -65,6 +68,7 @@ private:
     std::function<void()> openBox_;
     std::function<void(int)> openMenu_;
     int deviceDpi_ = forms::PixelScale::standardDpi;
+    forms::ScreenShape shape_;
     int nextWindow_ = 1;
     bool ended_ = false;
 };

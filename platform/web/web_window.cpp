@@ -50,12 +50,26 @@ void WebWindow::createChildren(std::size_t parent) {
     }
 }
 
+void WebWindow::resizeClient() {
+    const forms::FormLooks& looks = form().looks();
+    page::rescaleWindow(id_, scale().dpi(), scale().pixels(looks.clientWidth), scale().pixels(looks.clientHeight));
+}
+
 void WebWindow::rescale(int dotsPerInch) {
     controller_.setScale(forms::PixelScale(dotsPerInch));
-    const forms::FormLooks& looks = form().looks();
-    page::rescaleWindow(id_, dotsPerInch, scale().pixels(looks.clientWidth), scale().pixels(looks.clientHeight));
+    resizeClient();
     for (const auto& control : controls_) {
         control->place(boxOf(control->index()));
+    }
+}
+
+void WebWindow::longPress(int x, int y) {
+    const std::size_t held = controller_.pressedControl();
+    controller_.pointerLost();
+    if (held != forms::noControl && form().controls()[held].showsNameAsTooltip) {
+        page::showTooltip(id_, static_cast<int>(held));
+    } else {
+        controller_.contextMenuAt(x, y);
     }
 }
 

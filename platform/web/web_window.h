@@ -42,6 +42,10 @@ public:
     void showFocusMark(std::size_t frame, const forms::Rect& mark) override;
     forms::WindowHandle nativeHandle(std::size_t index) override;
     void hideWindow() override;
+    void resizeClient() override;
+    // A finger held at a point of the window: what it pressed takes no click; it names itself
+    // where it shows a tooltip (a band its colour), else the context menu opens there.
+    void longPress(int x, int y);
 
 private:
     void createChildren(std::size_t parent);

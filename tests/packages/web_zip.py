@@ -14,8 +14,10 @@ zip_path, server_script, browser_folder = sys.argv[1:4]
 sys.path.insert(0, browser_folder)
 from browser import Page, serve  # noqa: E402
 
-EXPECTED = sorted(["index.html", "pruhomat.css", "pruhomat.js", "pruhomat.svg", "pruhomat.wasm", "page_dialogs.js",
-                   "page_elements.js", "page_events.js", "page_readers.js", "page_windows.js", "wasi.js"])
+EXPECTED = sorted(["index.html", "pruhomat.css", "pruhomat.js", "pruhomat.svg", "pruhomat.wasm", "pruhomat.webmanifest",
+                   "pruhomat-180.png", "pruhomat-192.png", "pruhomat-512.png", "service_worker.js", "page_dialogs.js",
+                   "page_elements.js", "page_events.js", "page_readers.js", "page_tooltips.js", "page_windows.js",
+                   "wasi.js"])
 
 with zipfile.ZipFile(zip_path) as archive, tempfile.TemporaryDirectory() as folder:
     names = sorted(archive.namelist())

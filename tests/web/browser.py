@@ -34,7 +34,7 @@ def wait_for(condition, what, limit=20):
 
 
 class Page:
-    def __init__(self, address, ratio=1):
+    def __init__(self, address, ratio=1, phone=None):
         options = Options()
         for flag in CHROMIUM_FLAGS + ["--force-device-scale-factor=%g" % ratio]:
             options.add_argument(flag)
@@ -44,7 +44,30 @@ class Page:
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.address = address
+        if phone:
+            self.hold_phone(*phone)
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
         self.open()
+
+    def hold_phone(self, width, height):
+        """A phone's screen of that size in CSS pixels, at a ratio of 3."""
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
+
+    def touch(self, name, dx=0, dy=0, lift=True):
+        """A finger on the control's centre, moved by so many CSS pixels; lifted at once, or by lift()."""
+        self.tap_element(self.control(name), dx, dy, lift)
+
+    def tap_element(self, element, dx=0, dy=0, lift=True):
+        x, y = self.driver.execute_script(
+            "const r = arguments[0].getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2];", element)
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                    {"type": "touchStart", "touchPoints": [{"x": x + dx, "y": y + dy}]})
+        if lift:
+            self.lift()
+
+    def lift(self):
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
     def open(self):
         self.driver.get(self.address)
@@ -75,6 +98,9 @@ class Page:
 
     def chord(self, modifier, key):
         ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
+    def field(self, name):
+        return self.driver.execute_script("return arguments[0].querySelector('input').value", self.control(name))
 
     def result(self):
         unit = [name for name in ("ohm", "kohm", "mohm") if self.shown(name)]

@@ -75,8 +75,8 @@ void WebControl::apply(forms::PropertySet changed) {
     if (changed & forms::EnabledProperty) {
         set(page::Property::Enabled, shown.enabled() ? 1 : 0);
     }
-    if (changed & forms::LeftProperty) {
-        set(page::Property::Left, window_.scale().pixels(shown.left()));
+    if (changed & forms::PlaceProperty) {
+        place(window_.boxOf(index_));
     }
 }
 

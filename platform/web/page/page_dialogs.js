@@ -100,6 +100,9 @@ export function popupMenu(host, window, left, top, lines) {
   outside.addEventListener("pointerdown", (event) => event.target === outside && choose(-1));
   outside.append(menu);
   modalLayer(outside);
+  // Within the page's width, as a menu opened by the right edge of a phone's screen.
+  const room = scrollX + document.documentElement.clientWidth - menu.offsetWidth;
+  menu.style.left = `${Math.max(scrollX, Math.min(menu.offsetLeft, room))}px`;
   openPopup = { element: outside, key: (event) => menuKey(items, choose, event) };
   items[0].focus();
 }

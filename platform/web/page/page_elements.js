@@ -5,9 +5,9 @@ import { tellReader } from "./page_readers.js";
 
 const Element = ["frame", "label", "canvas", "button", "checkbox", "option", "textfield", "list"];
 export const Property = {
-  Text: 0, Visible: 1, Left: 2, Enabled: 3, Checked: 4, Background: 5, Foreground: 6, FontSize: 7, Items: 8,
-  Selected: 9, Role: 10, Name: 11, Heard: 12, State: 13, Tooltip: 14, Border: 15, Align: 16, MaxLength: 17,
-  Designer: 18,
+  Text: 0, Visible: 1, Enabled: 2, Checked: 3, Background: 4, Foreground: 5, FontSize: 6, Items: 7,
+  Selected: 8, Role: 9, Name: 10, Heard: 11, State: 12, Tooltip: 13, Border: 14, Align: 15, MaxLength: 16,
+  Designer: 17,
 };
 // The theme's colours the program names, -1 down, in the order of forms::SystemColour.
 const systemColours = ["var(--face)", "var(--window)", "var(--text)", "var(--highlight)", "var(--inactive-border)"];
@@ -111,9 +111,6 @@ function setLooks(control, property, value) {
   switch (property) {
     case Property.Visible:
       box.hidden = value === 0;
-      break;
-    case Property.Left:
-      box.style.left = `${value}px`;
       break;
     case Property.Background:
       box.style.setProperty("--background", colour(value));

@@ -1,13 +1,16 @@
 // The page's events handed to the program: keys to the window that takes them (each key as
 // forms::Key numbers it), presses on what the program draws, what the browser's own elements
-// report, tooltips under the pointer, and the device's pixel ratio as the zoom changes it.
+// report, tooltips under the pointer, the device's pixel ratio as the zoom changes it, and the
+// page's size as a phone turns.
 import { popupKey } from "./page_dialogs.js";
+import { listenForTooltips } from "./page_tooltips.js";
 import { activeWindow, windowNumbered } from "./page_windows.js";
 
 const keys = { Tab: 0, ArrowLeft: 1, ArrowRight: 2, ArrowUp: 3, ArrowDown: 4, Home: 5, End: 6, " ": 7, Enter: 8, Escape: 9, ContextMenu: 10, F10: 11 };
 const characterKey = 12;
 const menuKey = 10;
-const tooltipDelay = 600;  // ms
+const longPress = 500;  // ms
+const fingerSlop = 10;  // CSS pixels a held finger may wander
 const native = "button, input, select";
 
 // Where the pointer is on a window's client area, in the device's pixels the program lays it out in.
@@ -15,6 +18,13 @@ function place(client, event) {
   const box = client.getBoundingClientRect();
   const scale = windowNumbered(Number(client.dataset.window))?.scale ?? 1;
   return [Math.floor((event.clientX - box.left) * scale), Math.floor((event.clientY - box.top) * scale)];
+}
+
+// The screen's size as the page lays out on it (CSS pixels), not the wider view a phone's
+// browser zooms out to while a window is wider than the screen.
+export function screenSize() {
+  const { clientWidth, clientHeight } = document.documentElement;
+  return [clientWidth, clientHeight];
 }
 
 function controlOf(target) {
@@ -61,18 +71,37 @@ function keyForProgram(host, event) {
 
 // A press and its release on what the program draws are its own; its own elements' clicks,
 // typing and choices the browser reports. Nothing the program takes moves the browser's focus.
+// A finger held still a moment is a long press, as the right button is to a mouse, which the
+// program takes instead of the tap.
 function listenToPointer(host) {
   let pressed = null;
+  let held = 0;
+  const letGo = () => clearTimeout(held);
   document.addEventListener("pointerdown", (event) => {
     const client = event.target.closest(".client");
     if (!client || event.button !== 0 || event.target.closest(native)) {
       return;
     }
     const window = Number(client.dataset.window);
-    if (host.call("pruhomat_pointer_down", window, ...place(client, event))) {
-      pressed = { window, client };
+    const touch = event.pointerType === "touch";
+    if (host.call("pruhomat_pointer_down", window, ...place(client, event), touch ? 1 : 0)) {
+      pressed = { window, client, x: event.clientX, y: event.clientY };
       event.preventDefault();
+      letGo();
+      if (touch) {
+        const at = place(client, event);
+        held = setTimeout(() => host.call("pruhomat_long_press", window, ...at), longPress);
+      }
     }
+  });
+  document.addEventListener("pointermove", (event) => {
+    if (pressed && Math.hypot(event.clientX - pressed.x, event.clientY - pressed.y) > fingerSlop) {
+      letGo();
+    }
+  });
+  document.addEventListener("pointercancel", () => {
+    letGo();
+    pressed = null;
   });
   document.addEventListener("mousedown", (event) => {
     if (event.target.closest(".client") && !event.target.closest(native)) {
@@ -80,6 +109,7 @@ function listenToPointer(host) {
     }
   });
   document.addEventListener("pointerup", (event) => {
+    letGo();
     const released = pressed;
     pressed = null;
     if (released) {
@@ -115,31 +145,6 @@ function listenToElements(host) {
   });
 }
 
-// What a band's tooltip names, held under the pointer a moment, while its window takes input.
-function listenForTooltips() {
-  const tip = Object.assign(document.createElement("div"), { className: "tooltip", hidden: true });
-  tip.setAttribute("aria-hidden", "true");
-  document.body.append(tip);
-  let timer = 0;
-  const hide = () => {
-    clearTimeout(timer);
-    tip.hidden = true;
-  };
-  document.addEventListener("pointerover", (event) => {
-    hide();
-    const owner = event.target.closest("[data-tooltip]");
-    if (owner?.dataset.tooltip && !owner.closest("[inert]")) {
-      timer = setTimeout(() => {
-        tip.textContent = owner.dataset.tooltip;
-        Object.assign(tip.style, { left: `${event.pageX + 4}px`, top: `${event.pageY + 20}px` });
-        tip.hidden = false;
-      }, tooltipDelay);
-    }
-  });
-  document.addEventListener("pointerout", hide);
-  document.addEventListener("pointerdown", hide);
-}
-
 // A zoom that changes the device's pixel ratio has every window laid out anew at its density:
 // a zoom resizes the page, and a move to another screen changes what the media query matches.
 function watchPixelRatio(host) {
@@ -163,10 +168,16 @@ function watchPixelRatio(host) {
   addEventListener("resize", changed);
 }
 
+// Turned, or resized: the program lays its windows out for the page's new shape.
+function watchScreen(host) {
+  addEventListener("resize", () => host.call("pruhomat_screen", ...screenSize()));
+}
+
 export function listen(host) {
   listenToKeys(host);
   listenToPointer(host);
   listenToElements(host);
   listenForTooltips();
   watchPixelRatio(host);
+  watchScreen(host);
 }

@@ -5,6 +5,7 @@ import {
   createElement, drawPicture, focusElement, placeElement, setNumber, setText, showFocusMark, snapToDevicePixels,
 } from "./page_elements.js";
 import { copyText, messageBox, openLink, popupMenu } from "./page_dialogs.js";
+import { showTooltipOf } from "./page_tooltips.js";
 
 const windows = new Map();
 
@@ -61,11 +62,13 @@ function openWindow(host, id, owner, dpi, width, height, caption) {
   return window;
 }
 
-// Centred on its owner, or across the page, within it and on whole pixels, so that the
-// pictures are drawn pixel for pixel.
+// Centred on its owner, or across the page below a margin a small screen goes without, within
+// it and on whole pixels, so that the pictures are drawn pixel for pixel.
 function placeWindow(placed, owner) {
   const own = placed.frame.getBoundingClientRect();
-  const around = owner ? owner.getBoundingClientRect() : { left: 0, top: 40 - window.scrollY, width: innerWidth, height: own.height };
+  const margin = Math.min(40, Math.max(0, Math.floor((innerHeight - own.height) / 2)));
+  const width = document.documentElement.clientWidth;
+  const around = owner ? owner.getBoundingClientRect() : { left: 0, top: margin - window.scrollY, width, height: own.height };
   const left = Math.max(0, Math.round(around.left + (around.width - own.width) / 2 + window.scrollX));
   const top = Math.max(0, Math.round(around.top + (around.height - own.height) / 2 + window.scrollY));
   Object.assign(placed.frame.style, { left: `${left}px`, top: `${top}px` });
@@ -125,6 +128,7 @@ export function pageImports(host) {
       drawPicture(control(id, index), host.pixels(pixels, width * height * 4), width, height),
     focus: (id, index) => focusElement(control(id, index)),
     showFocusMark: (id, index, left, top, width, height) => showFocusMark(control(id, index), left, top, width, height),
+    showTooltip: (id, index) => showTooltipOf(control(id, index)),
     messageBox: (prompt, length, title, titleLength) =>
       messageBox(host, host.text(prompt, length), host.text(title, titleLength)),
     popupMenu: (id, left, top, items, length) => popupMenu(host, windows.get(id), left, top, host.text(items, length)),

@@ -1,6 +1,6 @@
 // Loads the program, compiled to WebAssembly, and starts it in the page: its calls answered by
 // the page's modules, the page's events handed to it.
-import { listen } from "./page_events.js";
+import { listen, screenSize } from "./page_events.js";
 import { pageImports } from "./page_windows.js";
 import { wasiImports } from "./wasi.js";
 
@@ -48,7 +48,7 @@ const host = {
   start() {
     this.ended = false;
     document.getElementById("ended").hidden = true;
-    this.callWithText("pruhomat_start", [window.devicePixelRatio || 1], decimalSeparator());
+    this.callWithText("pruhomat_start", [window.devicePixelRatio || 1, ...screenSize()], decimalSeparator());
     requestAnimationFrame(() => performance.mark("pruhomat-painted"));
   },
 };
@@ -72,3 +72,11 @@ host.exports._initialize();
 listen(host);
 document.getElementById("restart").addEventListener("click", () => host.start());
 host.start();
+
+// Kept for working with no network. Where the browser allows no worker, as for a page opened
+// from a file, the page works as it is, only not offline.
+navigator.serviceWorker?.register("service_worker.js").catch((error) => console.warn(`no offline copy: ${error}`));
+
+// Kept for working with no network. Where the browser allows no worker, as for a page opened
+// from a file, the page works as it is, only not offline.
+navigator.serviceWorker?.register("service_worker.js").catch((error) => console.warn(`no offline copy: ${error}`));
