@@ -73,10 +73,14 @@ listen(host);
 document.getElementById("restart").addEventListener("click", () => host.start());
 host.start();
 
-// Kept for working with no network. Where the browser allows no worker, as for a page opened
-// from a file, the page works as it is, only not offline.
-navigator.serviceWorker?.register("service_worker.js").catch((error) => console.warn(`no offline copy: ${error}`));
+// Kept for working with no network, its files fetched once the window is painted, not before.
+// Where the browser allows no worker, as for a page opened from a file, the page works as it
+// is, only not offline.
+requestAnimationFrame(() => setTimeout(() => navigator.serviceWorker?.register("service_worker.js")
+  .catch((error) => console.warn(`no offline copy: ${error}`))));
 
-// Kept for working with no network. Where the browser allows no worker, as for a page opened
-// from a file, the page works as it is, only not offline.
-navigator.serviceWorker?.register("service_worker.js").catch((error) => console.warn(`no offline copy: ${error}`));
+// Kept for working with no network, its files fetched once the window is painted, not before.
+// Where the browser allows no worker, as for a page opened from a file, the page works as it
+// is, only not offline.
+requestAnimationFrame(() => setTimeout(() => navigator.serviceWorker?.register("service_worker.js")
+  .catch((error) => console.warn(`no offline copy: ${error}`))));
