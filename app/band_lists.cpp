@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "marking_lines.h"
-#include "part_bands.h"
+#include "component_bands.h"
 
 namespace pruhomat {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "marking_lines.h"
 #include "markings.h"
-#include "part_bands.h"
+#include "component_bands.h"
 #include "value_preview.h"
 
 namespace pruhomat {

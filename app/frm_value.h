@@ -12,7 +12,7 @@
 #include "bands_for_value.h"
 #include "form.h"
 #include "frm_value_layout.h"
-#include "part_drawing.h"
+#include "component_drawing.h"
 #include "platform_port.h"
 #include "tolerance.h"
 
@@ -72,7 +72,7 @@ private:
     std::optional<Pick> keptPick_;
     std::vector<Colour> shownBands_{Colour::Brown, Colour::Black, Colour::Red, Colour::Gold};
     std::optional<BandLists> lists_;
-    std::optional<PartDrawing> drawing_;
+    std::optional<ComponentDrawing> drawing_;
     // Looked up at load, so that a name the layout lacks fails there, never on a keystroke.
     forms::Control* valueField_ = nullptr;
     forms::Control* codeBox_ = nullptr;

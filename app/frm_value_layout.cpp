@@ -1,7 +1,7 @@
 #include "frm_value_layout.h"
 
 #include "band_lists.h"
-#include "part_drawing.h"
+#include "component_drawing.h"
 
 namespace pruhomat {
 namespace {
@@ -83,7 +83,7 @@ forms::FormLooks frmValueLooks(forms::ScreenShape shape) {
 std::vector<forms::LayoutRow> frmValueLayout(forms::ScreenShape shape) {
     const ValuePlaces& at = placesFor(shape);
     std::vector<forms::LayoutRow> rows = fixedRows(at);
-    for (const auto& part : {BandLists::layout(shape), PartDrawing::layout(at.drawingLeft, at.drawingTop)}) {
+    for (const auto& part : {BandLists::layout(shape), ComponentDrawing::layout(at.drawingLeft, at.drawingTop)}) {
         rows.insert(rows.end(), part.begin(), part.end());
     }
     return rows;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "colour_code.h"
-#include "part_bands.h"
+#include "component_bands.h"
 #include "tolerance.h"
 #include "value_text.h"
 

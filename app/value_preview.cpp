@@ -8,7 +8,7 @@
 #include "colour_code.h"
 #include "marking_lines.h"
 #include "markings.h"
-#include "part_bands.h"
+#include "component_bands.h"
 #include "series_text.h"
 
 namespace pruhomat {

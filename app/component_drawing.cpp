@@ -1,16 +1,16 @@
-#include "part_drawing.h"
+#include "component_drawing.h"
 
 #include <utility>
 
 #include "marking_lines.h"
-#include "part_bands.h"
+#include "component_bands.h"
 
 namespace pruhomat {
 namespace {
 
 using forms::Rect;
 
-constexpr std::array<std::string_view, PartDrawing::slotCount> slotNames{"picSlot1", "picSlot2", "picSlot3", "picSlot4",
+constexpr std::array<std::string_view, ComponentDrawing::slotCount> slotNames{"picSlot1", "picSlot2", "picSlot3", "picSlot4",
                                                                         "picSlot5", "picSlot6", "picSlot7"};
 constexpr std::array<std::string_view, 6> bandNumbers{"Pásek 1: ", "Pásek 2: ", "Pásek 3: ",
                                                       "Pásek 4: ", "Pásek 5: ", "Pásek 6: "};
@@ -42,7 +42,7 @@ std::vector<int> slotBands(std::size_t bands) {
 
 }  // namespace
 
-std::vector<forms::LayoutRow> PartDrawing::layout(int left, int top) {
+std::vector<forms::LayoutRow> ComponentDrawing::layout(int left, int top) {
     std::vector<forms::LayoutRow> rows;
     for (std::size_t slot = 0; slot < slotCount; ++slot) {
         rows.push_back(forms::picture(slotNames[slot], ImageId::PlainStrip, {slotLeft(left, slot), top, slotWidth, partHeight})
@@ -57,7 +57,7 @@ std::vector<forms::LayoutRow> PartDrawing::layout(int left, int top) {
     return rows;
 }
 
-PartDrawing::PartDrawing(forms::Form& form, std::string decimalSeparator)
+ComponentDrawing::ComponentDrawing(forms::Form& form, std::string decimalSeparator)
     : decimalSeparator_(std::move(decimalSeparator)), whole_(&form.control("picPart")), rightEnd_(&form.control("picPartRight")) {
     for (std::size_t slot = 0; slot < slotCount; ++slot) {
         slots_[slot] = &form.control(slotNames[slot]);
@@ -65,7 +65,7 @@ PartDrawing::PartDrawing(forms::Form& form, std::string decimalSeparator)
     }
 }
 
-void PartDrawing::show(std::span<const Colour> bands) {
+void ComponentDrawing::show(std::span<const Colour> bands) {
     const std::vector<int> shown = slotBands(bands.size());
     const std::vector<BandRole> roles = bands.empty() ? std::vector<BandRole>{} : bandRoles(bands.size());
     std::vector<std::string> names;
@@ -88,6 +88,6 @@ void PartDrawing::show(std::span<const Colour> bands) {
     whole_->setAccessibleName(names.empty() ? "Součástka bez pásků" : "Součástka: " + joined(names));
 }
 
-void PartDrawing::relaidOut() { rightEnd_->setLeft(slots_[0]->left() + slotWidth * static_cast<int>(slotsShown_)); }
+void ComponentDrawing::relaidOut() { rightEnd_->setLeft(slots_[0]->left() + slotWidth * static_cast<int>(slotsShown_)); }
 
 }  // namespace pruhomat

@@ -1,4 +1,4 @@
-#include "part_bands.h"
+#include "component_bands.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "markings.h"
-#include "part_bands.h"
+#include "component_bands.h"
 #include "reference_markings.h"
 
 namespace pruhomat {
@@ -41,7 +41,7 @@ TypedValue valueOf(const reference::DecodedBands& decoded) {
 // Every value from 0,1 Ω to 99 MΩ at every tolerance (and one no band carries), with no
 // coefficient or any: the bands written for it are as many as the code gives and decode, by the
 // tests' own table and by the program, to the same marking.
-TEST(PartBands, EveryMarkingIsWrittenInBandsThatReadBack) {
+TEST(ComponentBands, EveryMarkingIsWrittenInBandsThatReadBack) {
     std::vector<std::uint32_t> tolerances{300};
     std::ranges::transform(reference::toleranceMarks, std::back_inserter(tolerances), &reference::ToleranceMark::hundredths);
     std::vector<std::optional<std::uint32_t>> coefficients{std::nullopt, 33};
@@ -73,7 +73,7 @@ TEST(PartBands, EveryMarkingIsWrittenInBandsThatReadBack) {
 
 // Bands read from both ends: the forward reading, and the backward one where it is another
 // marking, with which of the two is likelier.
-TEST(PartBands, ReadFromTheOtherEnd) {
+TEST(ComponentBands, ReadFromTheOtherEnd) {
     struct Row {
         std::vector<Colour> bands;
         std::optional<PartMarking> forwards;

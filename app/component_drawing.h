@@ -15,14 +15,14 @@ namespace pruhomat {
 // The value dialog's drawing of a part: its ends and, between them, its bands spaced as on a
 // real part, the tolerance band set apart. To a reader it is one picture named by its bands;
 // under the pointer each band names its colour and what it stands for.
-class PartDrawing {
+class ComponentDrawing {
 public:
     static constexpr std::size_t slotCount = 7;
 
     // The rows of the drawing, front first, with its corner at the place.
     static std::vector<forms::LayoutRow> layout(int left, int top);
 
-    PartDrawing(forms::Form& form, std::string decimalSeparator);
+    ComponentDrawing(forms::Form& form, std::string decimalSeparator);
 
     // The part with its bands; with none, its body alone.
     void show(std::span<const Colour> bands);
